@@ -1,0 +1,32 @@
+# Shared by run.sh and test.sh: installs what is missing and builds.
+
+# Packages the build needs, and those the tests and the program need besides.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic)
+TEST_PACKAGES=(xvfb xauth xdotool imagemagick)
+
+# Installs those of the given Debian packages that are not installed yet,
+# through sudo when not running as root.
+install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}"
+}
+
+# build DIR [cmake options...]: configures (once) and builds into DIR.
+build() {
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLESSON_WERROR=ON "$@" >/dev/null
+  cmake --build "$dir"
+}

@@ -1,0 +1,202 @@
+#include "app/Form1.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/ControlTable.h"
+#include "app/Fonts.h"
+#include "plane/Pause.h"
+#include "surface/ImageSurface.h"
+#include "surface/PictureBox.h"
+
+namespace lesson {
+
+namespace {
+
+QColor ToQColor(Colour c) { return QColor(c.r, c.g, c.b); }
+
+QString ObjectName(const ControlSpec& spec) {
+  QString name = QString::fromUtf8(spec.name);
+  if (spec.index >= 0) name += QStringLiteral("(%1)").arg(spec.index);
+  return name;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent),
+      image_(std::make_unique<ImageSurface>(JapaneseGothicFace(), devicePixelRatioF())),
+      surface_(image_.get()),
+      realPacer_(std::make_unique<EventLoopPacer>()),
+      pacer_(realPacer_.get()),
+      endAction_([] { QCoreApplication::exit(0); }) {
+  InstallFontSubstitutes();
+  setFixedSize(kFormWidth, kFormHeight);
+  setFont(DefaultWindowFont());
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, ToQColor(kLightGreen));
+  setPalette(palette);
+  setAutoFillBackground(true);
+  BuildControls();
+  ConnectHandlers();
+  Form_Load();
+  Text1->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::BuildControls() {
+  QWidget* previous = nullptr;
+  for (const ControlSpec& spec : kControls) {
+    const QString text = QString::fromUtf8(spec.text);
+    QWidget* widget = nullptr;
+    switch (spec.kind) {
+      case ControlKind::kTextBox: {
+        auto* box = new QLineEdit(this);
+        // Digits, signs and the fraction bar are typed as plain ASCII: no
+        // Japanese input method turns them into full-width characters.
+        box->setAttribute(Qt::WA_InputMethodEnabled, false);
+        box->installEventFilter(this);
+        widget = box;
+        break;
+      }
+      case ControlKind::kButton: {
+        auto* button = new QPushButton(text, this);
+        // Enter clicks the focused button, as on any desktop; there is no
+        // window-wide default button.
+        button->setAutoDefault(true);
+        widget = button;
+        break;
+      }
+      case ControlKind::kLabel: {
+        auto* label = new QLabel(text, this);
+        label->setAutoFillBackground(true);
+        label->setFocusPolicy(Qt::NoFocus);
+        widget = label;
+        break;
+      }
+      case ControlKind::kCheckBox:
+        widget = new QCheckBox(text, this);
+        break;
+      case ControlKind::kPicture:
+        widget = Picture1 = new PictureBox(*image_, this);
+        break;
+    }
+    widget->setObjectName(ObjectName(spec));
+    widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    if (spec.fontPoints > 0) widget->setFont(ControlFont(spec.fontPoints, spec.bold));
+    if (spec.textColour || spec.background) {
+      QPalette palette = widget->palette();
+      if (spec.textColour) palette.setColor(QPalette::WindowText, ToQColor(*spec.textColour));
+      if (spec.background) palette.setColor(QPalette::Window, ToQColor(*spec.background));
+      widget->setPalette(palette);
+    }
+    if (spec.kind == ControlKind::kLabel) {
+      // Labels lie beneath the other controls, which may cover parts of them.
+      widget->lower();
+    } else if (widget->focusPolicy() != Qt::NoFocus) {
+      if (previous != nullptr) setTabOrder(previous, widget);
+      previous = widget;
+    }
+  }
+
+  const auto find = [this](const char* name) {
+    return findChild<QWidget*>(QString::fromUtf8(name), Qt::FindDirectChildrenOnly);
+  };
+  const auto button = [&](const char* name) { return static_cast<QPushButton*>(find(name)); };
+  const auto label = [&](const char* name) { return static_cast<QLabel*>(find(name)); };
+  Text1 = static_cast<QLineEdit*>(find("Text1"));
+  Text2 = static_cast<QLineEdit*>(find("Text2"));
+  Command1 = button("Command1");
+  Command2 = button("Command2");
+  Command3 = {button("Command3(0)"), button("Command3(1)"), button("Command3(2)"),
+              button("Command3(3)")};
+  Command4 = button("Command4");
+  Command5 = button("Command5");
+  Command6 = button("Command6");
+  Command7 = button("Command7");
+  Command8 = {button("Command8(0)"), button("Command8(1)")};
+  Command9 = button("Command9");
+  Command10 = button("Command10");
+  Command11 = button("Command11");
+  Command12 = button("Command12");
+  Check1 = static_cast<QCheckBox*>(find("Check1"));
+  Check2 = static_cast<QCheckBox*>(find("Check2"));
+  Label1 = label("Label1");
+  Label2 = label("Label2");
+  Label3 = label("Label3");
+  Label4 = label("Label4");
+  Label5 = {label("Label5(0)"), label("Label5(1)")};
+  Label6 = label("Label6");
+  Label7 = label("Label7");
+  Label8 = label("Label8");
+}
+
+void Form1::ConnectHandlers() {
+  const auto onClick = [this](QPushButton* b, void (Form1::*handler)()) {
+    connect(b, &QPushButton::clicked, this, handler);
+  };
+  onClick(Command1, &Form1::Command1_Click);
+  onClick(Command2, &Form1::Command2_Click);
+  onClick(Command5, &Form1::Command5_Click);
+  onClick(Command7, &Form1::Command7_Click);
+  onClick(Command9, &Form1::Command9_Click);
+  onClick(Command10, &Form1::Command10_Click);
+  onClick(Command11, &Form1::Command11_Click);
+  onClick(Command12, &Form1::Command12_Click);
+  for (std::size_t i = 0; i < Command3.size(); ++i) {
+    connect(Command3[i], &QPushButton::clicked, this,
+            [this, i] { Command3_Click(static_cast<std::int16_t>(i)); });
+  }
+  for (std::size_t i = 0; i < Command8.size(); ++i) {
+    connect(Command8[i], &QPushButton::clicked, this,
+            [this, i] { Command8_Click(static_cast<std::int16_t>(i)); });
+  }
+  Picture1->SetPointerHandlers(
+      [this](std::int16_t b, std::int16_t s, float x, float y) { Picture1_MouseDown(b, s, x, y); },
+      [this](std::int16_t b, std::int16_t s, float x, float y) { Picture1_MouseMove(b, s, x, y); },
+      [this](std::int16_t b, std::int16_t s, float x, float y) { Picture1_MouseUp(b, s, x, y); });
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && (watched == Text1 || watched == Text2)) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    int code = 0;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+      code = 13;
+    } else if (!key->text().isEmpty()) {
+      code = key->text().at(0).unicode();
+    }
+    if (code != 0) {
+      if (watched == Text1) {
+        Text1_KeyPress(code);
+      } else {
+        Text2_KeyPress(code);
+      }
+    }
+  }
+  // The key goes on to the box in every case.
+  return QWidget::eventFilter(watched, event);
+}
+
+void Form1::SetSurface(Surface* surface) {
+  Surface* next = surface != nullptr ? surface : image_.get();
+  // The new surface takes over the pen, font and text position in force.
+  next->SetAttributes(surface_->Attributes());
+  surface_ = next;
+}
+
+void Form1::SetPacer(Pacer* pacer) { pacer_ = pacer != nullptr ? pacer : realPacer_.get(); }
+
+bool Form1::Quick() const { return Check2->isChecked(); }
+
+void Form1::SetQuick(bool ticked) { Check2->setChecked(ticked); }
+
+void Form1::PacedWait(std::int32_t ms) { Pause(Quick() ? 0 : ms); }
+
+}  // namespace lesson

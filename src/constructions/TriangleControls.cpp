@@ -1,0 +1,87 @@
+// The buttons of the slope triangle: show, enlarge and shrink, integer
+// multiple, erase.
+
+#include <QPushButton>
+
+#include "app/Form1.h"
+#include "surface/Numeric.h"
+#include "surface/Surface.h"
+
+namespace lesson {
+
+// The triangle starts at the graph's point on the y axis, (0, b).
+void Form1::SetAnchorByRule() {
+  state_.TriangleX = state_.OriginX;
+  state_.TriangleY = state_.OriginY + (state_.InterceptB * -1.0f * state_.UnitPx);
+}
+
+void Form1::ReplayLineA() {
+  SetQuick(true);
+  Command10_Click();
+}
+
+// "補助線C": the triangle with k = 1, over the current picture.
+void Form1::Command12_Click() {
+  if (state_.TriangleState == 0) SetAnchorByRule();
+  state_.TriangleScale = 1;
+  DrawSlopeTriangle(state_.TriangleScale);
+  state_.TriangleState = 1;
+  Command12->setEnabled(false);
+  for (QPushButton* b : {Command9, Command8[0], Command8[1], Command7}) b->setEnabled(true);
+}
+
+// "拡大" (index 0) and "縮小" (index 1) step k within 1 to 5 and redraw the
+// whole picture. A k beyond that range (from "整数倍") steps on by one; at the
+// ends of the 16-bit range it stays put instead of wrapping.
+void Form1::Command8_Click(std::int16_t index) {
+  std::int16_t& k = state_.TriangleScale;
+  if (index == 0) k = SaturatingAdd16(k, 1);
+  if (k == 6) k = 5;
+  if (index == 1) k = SaturatingAdd16(k, -1);
+  if (k == 0) k = 1;
+  DrawPlane();
+  Command5_Click();
+  if (state_.LineAState == 1) {
+    ReplayLineA();
+    SetQuick(false);
+  }
+  DrawSlopeTriangle(state_.TriangleScale);
+  Command12->setEnabled(false);
+}
+
+// "整数倍": k becomes the denominator of a, so the rise is the whole number p.
+void Form1::Command7_Click() {
+  DrawPlane();
+  Command5_Click();
+  // Quick stays ticked after this replay, so the triangle is drawn at once.
+  if (state_.LineAState == 1) ReplayLineA();
+  if (state_.TriangleState == 0) SetAnchorByRule();
+  state_.TriangleScale = state_.SlopeDen;
+  DrawSlopeTriangle(state_.TriangleScale);
+  state_.TriangleState = 1;
+  if (state_.LineAState == 1) {
+    // Line A once more, now over the triangle.
+    ReplayLineA();
+    SetQuick(false);
+  }
+  for (QPushButton* b : {Command8[0], Command8[1], Command9}) b->setEnabled(true);
+}
+
+// "消去" of the triangle: the picture is rebuilt without it. k and the anchor
+// stay; the next "補助線C" starts afresh at (0, b) with k = 1.
+void Form1::Command9_Click() {
+  for (QPushButton* b : {Command8[0], Command8[1], Command7}) b->setEnabled(false);
+  Picture().Cls();
+  DrawPlane();
+  state_.TriangleState = 0;
+  if (state_.LineAState == 1) {
+    ReplayLineA();  // Quick is left ticked here
+    Command10->setEnabled(false);
+  }
+  Command5_Click();
+  Command12->setEnabled(true);
+  Command12->setFocus();
+  Command9->setEnabled(false);
+}
+
+}  // namespace lesson

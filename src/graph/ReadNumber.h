@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace lesson {
+
+// Reads a number from the start of a text the way the entry boxes are read:
+// blanks, tabs and line feeds are ignored anywhere; then an optional sign,
+// digits with at most one decimal point and an optional exponent (E or D, in
+// either case, with an optional sign), or a hexadecimal (&H) or octal (&O)
+// whole number. Reading stops at the first character that cannot continue the
+// number; a text without digits at its start reads as 0.
+//
+// The result is the correctly rounded double, or nothing when the number lies
+// beyond the range of a double.
+std::optional<double> ReadNumber(std::string_view text);
+
+}  // namespace lesson

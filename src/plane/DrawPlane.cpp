@@ -1,0 +1,56 @@
+// The empty coordinate plane and the paced wait of the animations.
+
+#include <QLabel>
+
+#include "app/Form1.h"
+#include "plane/Pause.h"
+#include "plane/PlaneGeometry.h"
+#include "surface/Colour.h"
+#include "surface/Surface.h"
+
+namespace lesson {
+
+// Clears the picture and draws the plane for the current scale: the axes,
+// a grid line at every unit, "Ｏ", the scale numbers, and the axis names moved
+// up against the axes. It leaves the pen black and 3 pixels wide and the text
+// bold; the font size stays as it was.
+void Form1::DrawPlane() {
+  Surface& pic = Picture();
+  const int ox = state_.OriginX;
+  const int oy = state_.OriginY;
+  const int u = state_.UnitPx;
+  pic.Cls();
+  const std::int16_t n = GridLineCount(pic.Width(), state_.UnitPx);
+  pic.SetForeColor(QBColor(0));
+  pic.SetDrawWidth(3);
+  pic.Line(0, oy, pic.Width(), oy);
+  pic.Line(ox, 0, ox, pic.Height());
+  pic.SetDrawWidth(1);
+  for (int i = 1; i <= n; ++i) {
+    const auto at = [](int pixel) { return static_cast<float>(pixel); };
+    pic.Line(0, at(oy + i * u), pic.Width(), at(oy + i * u));
+    pic.Line(at(ox + i * u), 0, at(ox + i * u), pic.Height());
+    pic.Line(0, at(oy - i * u), pic.Width(), at(oy - i * u));
+    pic.Line(at(ox - i * u), 0, at(ox - i * u), pic.Height());
+  }
+  pic.SetFontBold(true);
+  pic.SetCurrentX(static_cast<float>(ox - 20));
+  pic.SetCurrentY(static_cast<float>(oy - 2));
+  pic.Print("Ｏ");
+  for (const ScaleNumber& number : ScaleNumbers(state_.OriginX, state_.OriginY, state_.UnitPx)) {
+    pic.SetCurrentX(number.x);
+    pic.SetCurrentY(number.y);
+    pic.Print(number.text);
+  }
+  // Window pixels: the plane's top-left corner lies at (16, 32).
+  Label5[0]->move(ox + 4, Label5[0]->y());
+  Label5[1]->move(Label5[1]->x(), oy + 28);
+  pic.SetDrawWidth(3);
+}
+
+void Form1::Pause(std::int32_t ms) {
+  if (ending_) return;
+  pacer_->Wait(ms);
+}
+
+}  // namespace lesson

@@ -1,0 +1,78 @@
+#include "surface/PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "surface/ImageSurface.h"
+#include "surface/Numeric.h"
+
+namespace lesson {
+
+namespace {
+
+std::int16_t ButtonCode(Qt::MouseButtons buttons) {
+  std::int16_t code = 0;
+  if (buttons & Qt::LeftButton) code |= 1;
+  if (buttons & Qt::RightButton) code |= 2;
+  if (buttons & Qt::MiddleButton) code |= 4;
+  return code;
+}
+
+std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers) {
+  std::int16_t code = 0;
+  if (modifiers & Qt::ShiftModifier) code |= 1;
+  if (modifiers & Qt::ControlModifier) code |= 2;
+  if (modifiers & Qt::AltModifier) code |= 4;
+  return code;
+}
+
+}  // namespace
+
+PictureBox::PictureBox(ImageSurface& surface, QWidget* parent)
+    : QWidget(parent), surface_(surface) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::NoFocus);
+  surface_.SetChangeListener([this](const QRectF& area) { update(area.toAlignedRect()); });
+}
+
+void PictureBox::SetPointerHandlers(PointerHandler down, PointerHandler move, PointerHandler up) {
+  down_ = std::move(down);
+  move_ = std::move(move);
+  up_ = std::move(up);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  // The window may have moved to a screen with another pixel ratio.
+  surface_.SetDevicePixelRatio(devicePixelRatioF());
+  QPainter painter(this);
+  const QRect area = event->rect();
+  const qreal ratio = surface_.DevicePixelRatio();
+  const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
+                      area.height() * ratio);
+  painter.drawImage(QRectF(area), surface_.Image(), source);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) { Deliver(down_, event, false); }
+
+// A second press of a double click is a press like any other.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { Deliver(down_, event, false); }
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) { Deliver(move_, event, false); }
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) { Deliver(up_, event, true); }
+
+void PictureBox::Deliver(const PointerHandler& handler, QMouseEvent* event, bool releasedButton) {
+  event->accept();
+  if (!handler) return;
+  // A press or release names the button that changed; a move names the
+  // buttons held.
+  const Qt::MouseButtons buttons = releasedButton || event->type() != QEvent::MouseMove
+                                       ? Qt::MouseButtons(event->button())
+                                       : event->buttons();
+  const QPointF at = event->position();
+  handler(ButtonCode(buttons), ShiftCode(event->modifiers()), NarrowToFloat(at.x()),
+          NarrowToFloat(at.y()));
+}
+
+}  // namespace lesson

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: once in a normal
+# build and once with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Exits non-zero on any failure or sanitizer report.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/common.sh
+
+install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+export QT_QPA_PLATFORM=offscreen
+
+build build
+ctest --test-dir build --output-on-failure -j2
+
+build build-asan -DCMAKE_BUILD_TYPE=Debug -DLESSON_SANITIZE=ON
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-asan --output-on-failure -j2
+echo "All tests passed."

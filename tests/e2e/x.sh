@@ -1,0 +1,69 @@
+# Helpers for the tests that drive the real program with real X input.
+# Needs: xdotool, ImageMagick (import, convert).
+
+lesson_pid=""
+win=""
+wx=0
+wy=0
+
+stop_lesson() { [ -n "$lesson_pid" ] && kill "$lesson_pid" 2>/dev/null || true; }
+trap stop_lesson EXIT
+
+fail() {
+  echo "e2e: FAIL: $*" >&2
+  [ -n "$win" ] && import -window root /tmp/e2e-failure-$$.png 2>/dev/null &&
+    echo "e2e: screen saved to /tmp/e2e-failure-$$.png" >&2
+  exit 1
+}
+
+# Starts the program and waits for its window, found by its title.
+start_lesson() {
+  unset QT_QPA_PLATFORM
+  "$1" &
+  lesson_pid=$!
+  for _ in $(seq 1 200); do
+    win=$(xdotool search --onlyvisible --name 'by r\.Yorune' 2>/dev/null | head -n1 || true)
+    [ -n "$win" ] && break
+    kill -0 "$lesson_pid" 2>/dev/null || fail "the program exited before showing its window"
+    sleep 0.05
+  done
+  [ -n "$win" ] || fail "no window titled '... by r.Yorune' within 10 s"
+  sleep 0.5
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  wx=$X
+  wy=$Y
+  ww=$WIDTH
+  wh=$HEIGHT
+}
+
+check_size() {
+  [ "$ww" = "$1" ] && [ "$wh" = "$2" ] || fail "window is ${ww}x${wh}, not $1x$2"
+}
+
+# Window-relative input.
+click() { xdotool mousemove $((wx + $1)) $((wy + $2)) click 1; sleep 0.2; }
+press() { xdotool mousemove $((wx + $1)) $((wy + $2)) mousedown 1; sleep 0.1; }
+move_to() { xdotool mousemove $((wx + $1)) $((wy + $2)); sleep 0.1; }
+release() { xdotool mousemove $((wx + $1)) $((wy + $2)) mouseup 1; sleep 0.2; }
+type_text() { xdotool type --delay 40 -- "$1"; sleep 0.2; }
+key() { xdotool key --delay 40 "$@"; sleep 0.2; }
+
+# The colour of a window pixel as "r,g,b".
+pixel() {
+  import -window root -crop "1x1+$((wx + $1))+$((wy + $2))" +repage -depth 8 txt:- 2>/dev/null |
+    sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
+# expect_pixel X Y (dark | white | red | blue | r,g,b) WHAT
+expect_pixel() {
+  local got r g b
+  got=$(pixel "$1" "$2")
+  IFS=, read -r r g b <<<"$got"
+  case "$3" in
+    dark) [ $((r + g + b)) -lt 200 ] ;;
+    white) [ "$got" = "255,255,255" ] ;;
+    red) [ "$r" -gt 180 ] && [ "$g" -lt 120 ] && [ "$b" -lt 120 ] ;;
+    blue) [ "$b" -gt 180 ] && [ "$r" -lt 120 ] && [ "$g" -lt 120 ] ;;
+    *) [ "$got" = "$3" ] ;;
+  esac || fail "$4: pixel ($1, $2) is $got, expected $3"
+}

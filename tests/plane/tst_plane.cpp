@@ -1,0 +1,128 @@
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/Recording.h"
+#include "surface/ImageSurface.h"
+
+using namespace lesson;
+using namespace lesson::test;
+using Kind = DrawCall::Kind;
+
+class PlaneTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The whole recorded drawing of the empty plane at each size: the axes,
+  // every grid line in order, "Ｏ", and every number with its position, also
+  // those outside the area.
+  void drawPlaneDrawsTheWorkedExample_data() {
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("gridCount");
+    QTest::addColumn<QString>("numbers");  // x,y,text with _ for the blank
+    QTest::newRow("100") << 100 << 6
+                         << "409,318,_1 204,318,-1 295,208,_1 290,408,-1 509,318,_2 104,318,-2 "
+                            "295,108,_2 290,508,-2 609,318,_3 4,318,-3 295,8,_3 290,608,-3";
+    QTest::newRow("50") << 50 << 12
+                        << "405,318,_2 200,318,-2 295,208,_2 290,408,-2 505,318,_4 100,318,-4 "
+                           "295,108,_4 290,508,-4 605,318,_6 0,318,-6 295,8,_6 290,608,-6 "
+                           "705,318,_8 -100,318,-8 295,-92,_8 290,708,-8 797,318,_10 "
+                           "-208,318,-10 282,-192,_10 277,808,-10";
+    QTest::newRow("25") << 25 << 25
+                        << "430,318,_5 175,318,-5 295,183,_5 290,433,-5 547,318,_10 42,318,-10 "
+                           "282,58,_10 277,558,-10 672,318,_15 -83,318,-15 282,-67,_15 "
+                           "277,683,-15 797,318,_20 -208,318,-20 282,-192,_20 277,808,-20 "
+                           "922,318,_25 -333,318,-25 282,-317,_25 277,933,-25";
+    QTest::newRow("14") << 14 << 45
+                        << "375,318,_5 230,318,-5 295,238,_5 290,378,-5 437,318,_10 152,318,-10 "
+                           "282,168,_10 277,448,-10 507,318,_15 82,318,-15 282,98,_15 "
+                           "277,518,-15 577,318,_20 12,318,-20 282,28,_20 277,588,-20 "
+                           "647,318,_25 -58,318,-25 282,-42,_25 277,658,-25 717,318,_30 "
+                           "-128,318,-30 282,-112,_30 277,728,-30 787,318,_35 -198,318,-35 "
+                           "282,-182,_35 277,798,-35 857,318,_40 -268,318,-40 282,-252,_40 "
+                           "277,868,-40";
+  }
+  void drawPlaneDrawsTheWorkedExample() {
+    QFETCH(int, unit);
+    QFETCH(int, gridCount);
+    QFETCH(QString, numbers);
+    Lesson l;
+    l.form.State().UnitPx = static_cast<std::int16_t>(unit);
+    l.surface.SetFontSize(12);  // the plane keeps whatever size is in force
+    l.Clear();
+    l.form.DrawPlane();
+
+    const auto& calls = l.surface.calls;
+    QCOMPARE(calls.front().kind, Kind::kCls);
+    std::vector<std::array<float, 5>> lines{{0, 320, 640, 320, 3}, {320, 0, 320, 640, 3}};
+    for (int i = 1; i <= gridCount; ++i) {
+      const float d = static_cast<float>(i * unit);
+      lines.push_back({0, 320 + d, 640, 320 + d, 1});
+      lines.push_back({320 + d, 0, 320 + d, 640, 1});
+      lines.push_back({0, 320 - d, 640, 320 - d, 1});
+      lines.push_back({320 - d, 0, 320 - d, 640, 1});
+    }
+    const auto drawn = l.surface.Lines();
+    QCOMPARE(drawn.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const Stroke& s = drawn[i].stroke;
+      QCOMPARE((std::array<float, 5>{s.x1, s.y1, s.x2, s.y2, float(s.width)}), lines[i]);
+      QCOMPARE(s.colour, QBColor(0));
+    }
+
+    QStringList expected{QStringLiteral("300,318,Ｏ")};
+    expected += numbers.split(' ');
+    QStringList printed;
+    for (const DrawCall& c : l.surface.Prints()) {
+      QVERIFY(c.attributes.fontBold && c.attributes.fontSize == 12);
+      printed << QStringLiteral("%1,%2,%3")
+                     .arg(c.attributes.currentX)
+                     .arg(c.attributes.currentY)
+                     .arg(QString::fromStdString(c.text).replace(' ', '_'));
+    }
+    QCOMPARE(printed, expected);
+    // Left behind: black, 3 pixels wide, bold, the size unchanged.
+    QCOMPARE(l.surface.ForeColor(), QBColor(0));
+    QCOMPARE(l.surface.DrawWidth(), std::int16_t{3});
+    QVERIFY(l.surface.FontBold());
+    QCOMPARE(l.surface.FontSize(), 12.0f);
+    QCOMPARE(l.form.Label5[0]->x(), 324);
+    QCOMPARE(l.form.Label5[1]->y(), 348);
+  }
+
+  void planePixels() {
+    Form1 form;
+    const QImage& img = form.PictureImage().Image();
+    QVERIFY(IsWhite(img, 5, 5));
+    for (int y : {319, 320, 321}) QVERIFY(!IsWhite(img, 100, y));  // x axis, 3 wide
+    QVERIFY(IsWhite(img, 100, 318) && IsWhite(img, 100, 322));
+    QVERIFY(!IsWhite(img, 370, 100));  // a grid line, 1 wide
+    QVERIFY(IsWhite(img, 369, 100) && IsWhite(img, 371, 100));
+    const auto inkIn = [&](int x0, int y0, int w, int h) {
+      for (int y = y0; y < y0 + h; ++y) {
+        for (int x = x0; x < x0 + w; ++x) {
+          if (!IsWhite(img, x, y) && y != 319 && y != 320 && y != 321 && x != 320) return true;
+        }
+      }
+      return false;
+    };
+    QVERIFY(inkIn(300, 322, 20, 22));  // "Ｏ"
+    QVERIFY(inkIn(413, 322, 14, 22));  // the digit of " 2"
+  }
+
+  void drawPlaneLeavesOnlyThePlane() {
+    Form1 form;
+    const QImage empty = form.PictureImage().Image();
+    form.Text1->setText("2/3");
+    form.Command5_Click();
+    form.SetQuick(true);
+    form.Command10_Click();
+    form.Command12_Click();
+    QVERIFY(form.PictureImage().Image() != empty);
+    form.DrawPlane();
+    QCOMPARE(form.PictureImage().Image(), empty);
+  }
+};
+
+QTEST_MAIN(PlaneTest)
+#include "tst_plane.moc"

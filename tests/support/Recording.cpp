@@ -1,0 +1,88 @@
+#include "support/Recording.h"
+
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "surface/ImageSurface.h"
+
+namespace lesson::test {
+
+std::vector<DrawCall> RecordingSurface::Lines() const {
+  std::vector<DrawCall> out;
+  for (const DrawCall& c : calls) {
+    if (c.kind == DrawCall::Kind::kLine) out.push_back(c);
+  }
+  return out;
+}
+
+std::vector<DrawCall> RecordingSurface::Prints() const {
+  std::vector<DrawCall> out;
+  for (const DrawCall& c : calls) {
+    if (c.kind == DrawCall::Kind::kPrint) out.push_back(c);
+  }
+  return out;
+}
+
+void RecordingSurface::DoCls() {
+  calls.push_back({DrawCall::Kind::kCls, {}, {}, Attributes()});
+  if (tee_ != nullptr) tee_->Cls();
+}
+
+void RecordingSurface::DoStroke(const Stroke& stroke) {
+  calls.push_back({DrawCall::Kind::kLine, stroke, {}, Attributes()});
+  if (tee_ != nullptr) {
+    tee_->SetAttributes(Attributes());
+    tee_->Line(stroke.x1, stroke.y1, stroke.x2, stroke.y2, stroke.colour);
+  }
+}
+
+float RecordingSurface::DoPrint(std::string_view text) {
+  calls.push_back({DrawCall::Kind::kPrint, {}, std::string(text), Attributes()});
+  if (tee_ == nullptr) return 27;
+  tee_->SetAttributes(Attributes());
+  tee_->Print(text);
+  return tee_->CurrentY() - CurrentY();
+}
+
+void FakePacer::Wait(std::int32_t ms) {
+  const std::size_t index = waits.size();
+  waits.push_back({ms, form_.Quick()});
+  if (ms <= 0) return;
+  for (auto it = actions_.begin(); it != actions_.end() && it->first <= index;) {
+    auto action = std::move(it->second);
+    it = actions_.erase(it);
+    action();
+  }
+}
+
+Lesson::Lesson() {
+  form.SetSurface(&surface);
+  form.SetPacer(&pacer);
+  form.SetEndAction({});
+}
+
+void Lesson::Graph(const char* a, const char* b) {
+  form.Text1->setText(QString::fromUtf8(a));
+  form.Text2->setText(QString::fromUtf8(b));
+  form.Command5->click();
+}
+
+void Lesson::Clear() {
+  surface.calls.clear();
+  pacer.waits.clear();
+}
+
+std::vector<int> Lesson::WaitTimes() const {
+  std::vector<int> out;
+  for (const auto& w : pacer.waits) out.push_back(w.ms);
+  return out;
+}
+
+bool IsWhite(const QImage& image, int x, int y) {
+  const qreal r = image.devicePixelRatio();
+  const QColor c = image.pixelColor(static_cast<int>(x * r), static_cast<int>(y * r));
+  return c.red() > 230 && c.green() > 230 && c.blue() > 230;
+}
+
+}  // namespace lesson::test
