@@ -13,7 +13,7 @@ build build
 ctest --test-dir build --output-on-failure -j2
 
 build build-asan -DCMAKE_BUILD_TYPE=Debug -DLESSON_SANITIZE=ON
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1:strict_string_checks=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j2
 echo "All tests passed."

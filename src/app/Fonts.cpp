@@ -13,7 +13,8 @@ QString JapaneseGothicFace() {
     const QStringList installed = QFontDatabase::families();
     for (const char* candidate : {"IPAPGothic", "IPAGothic", "Noto Sans CJK JP", "VL PGothic",
                                   "TakaoPGothic", "Droid Sans Japanese"}) {
-      if (installed.contains(QString::fromUtf8(candidate))) return QString::fromUtf8(candidate);
+      if (installed.contains(QString::fromUtf8(candidate)))
+        return QString::fromUtf8(candidate);
     }
     return QFont().defaultFamily();
   }();

@@ -18,11 +18,14 @@ namespace lesson {
 
 namespace {
 
-QColor ToQColor(Colour c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Colour c) {
+  return QColor(c.r, c.g, c.b);
+}
 
 QString ObjectName(const ControlSpec& spec) {
   QString name = QString::fromUtf8(spec.name);
-  if (spec.index >= 0) name += QStringLiteral("(%1)").arg(spec.index);
+  if (spec.index >= 0)
+    name += QStringLiteral("(%1)").arg(spec.index);
   return name;
 }
 
@@ -82,6 +85,8 @@ void Form1::BuildControls() {
       }
       case ControlKind::kCheckBox:
         widget = new QCheckBox(text, this);
+        // Narrow spacing, so that "Quick" fits its 49-pixel box whole.
+        widget->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
         break;
       case ControlKind::kPicture:
         widget = Picture1 = new PictureBox(*image_, this);
@@ -89,18 +94,22 @@ void Form1::BuildControls() {
     }
     widget->setObjectName(ObjectName(spec));
     widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
-    if (spec.fontPoints > 0) widget->setFont(ControlFont(spec.fontPoints, spec.bold));
+    if (spec.fontPoints > 0)
+      widget->setFont(ControlFont(spec.fontPoints, spec.bold));
     if (spec.textColour || spec.background) {
       QPalette palette = widget->palette();
-      if (spec.textColour) palette.setColor(QPalette::WindowText, ToQColor(*spec.textColour));
-      if (spec.background) palette.setColor(QPalette::Window, ToQColor(*spec.background));
+      if (spec.textColour)
+        palette.setColor(QPalette::WindowText, ToQColor(*spec.textColour));
+      if (spec.background)
+        palette.setColor(QPalette::Window, ToQColor(*spec.background));
       widget->setPalette(palette);
     }
     if (spec.kind == ControlKind::kLabel) {
       // Labels lie beneath the other controls, which may cover parts of them.
       widget->lower();
     } else if (widget->focusPolicy() != Qt::NoFocus) {
-      if (previous != nullptr) setTabOrder(previous, widget);
+      if (previous != nullptr)
+        setTabOrder(previous, widget);
       previous = widget;
     }
   }
@@ -191,12 +200,20 @@ void Form1::SetSurface(Surface* surface) {
   surface_ = next;
 }
 
-void Form1::SetPacer(Pacer* pacer) { pacer_ = pacer != nullptr ? pacer : realPacer_.get(); }
+void Form1::SetPacer(Pacer* pacer) {
+  pacer_ = pacer != nullptr ? pacer : realPacer_.get();
+}
 
-bool Form1::Quick() const { return Check2->isChecked(); }
+bool Form1::Quick() const {
+  return Check2->isChecked();
+}
 
-void Form1::SetQuick(bool ticked) { Check2->setChecked(ticked); }
+void Form1::SetQuick(bool ticked) {
+  Check2->setChecked(ticked);
+}
 
-void Form1::PacedWait(std::int32_t ms) { Pause(Quick() ? 0 : ms); }
+void Form1::PacedWait(std::int32_t ms) {
+  Pause(Quick() ? 0 : ms);
+}
 
 }  // namespace lesson

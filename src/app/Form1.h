@@ -36,23 +36,23 @@ class Form1 final : public QWidget {
   Form1& operator=(const Form1&) = delete;
 
   // --- controls -----------------------------------------------------------
-  QLineEdit* Text1 = nullptr;  // a
-  QLineEdit* Text2 = nullptr;  // b
-  QPushButton* Command1 = nullptr;   // "終了", quit
-  QPushButton* Command2 = nullptr;   // "初期画面(クリア)", initial screen
+  QLineEdit* Text1 = nullptr;              // a
+  QLineEdit* Text2 = nullptr;              // b
+  QPushButton* Command1 = nullptr;         // "終了", quit
+  QPushButton* Command2 = nullptr;         // "初期画面(クリア)", initial screen
   std::array<QPushButton*, 4> Command3{};  // plane sizes "小" "中" "大" "特大"
-  QPushButton* Command4 = nullptr;   // "補助線B", hidden for good
-  QPushButton* Command5 = nullptr;   // "グラフをかく", draw the graph
-  QPushButton* Command6 = nullptr;   // its "消去", hidden for good
-  QPushButton* Command7 = nullptr;   // "整数倍", integer multiple
+  QPushButton* Command4 = nullptr;         // "補助線B", hidden for good
+  QPushButton* Command5 = nullptr;         // "グラフをかく", draw the graph
+  QPushButton* Command6 = nullptr;         // its "消去", hidden for good
+  QPushButton* Command7 = nullptr;         // "整数倍", integer multiple
   std::array<QPushButton*, 2> Command8{};  // "拡大" enlarge, "縮小" shrink
-  QPushButton* Command9 = nullptr;   // "消去", erase the triangle
-  QPushButton* Command10 = nullptr;  // "補助線A", auxiliary line A
-  QPushButton* Command11 = nullptr;  // "消去", erase line A
-  QPushButton* Command12 = nullptr;  // "補助線C", slope triangle
-  QCheckBox* Check1 = nullptr;       // second "Quick", hidden for good
-  QCheckBox* Check2 = nullptr;       // "Quick": animations without waits
-  PictureBox* Picture1 = nullptr;    // the coordinate plane
+  QPushButton* Command9 = nullptr;         // "消去", erase the triangle
+  QPushButton* Command10 = nullptr;        // "補助線A", auxiliary line A
+  QPushButton* Command11 = nullptr;        // "消去", erase line A
+  QPushButton* Command12 = nullptr;        // "補助線C", slope triangle
+  QCheckBox* Check1 = nullptr;             // second "Quick", hidden for good
+  QCheckBox* Check2 = nullptr;             // "Quick": animations without waits
+  PictureBox* Picture1 = nullptr;          // the coordinate plane
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;

@@ -26,7 +26,11 @@ struct LessonState {
 
 // The plane's pixel for a point in lesson units: x grows to the right and y
 // upwards on the screen.
-inline double PixelX(const LessonState& s, double x) { return s.OriginX + x * s.UnitPx; }
-inline double PixelY(const LessonState& s, double y) { return s.OriginY - y * s.UnitPx; }
+inline double PixelX(const LessonState& s, double x) {
+  return s.OriginX + x * s.UnitPx;
+}
+inline double PixelY(const LessonState& s, double y) {
+  return s.OriginY - y * s.UnitPx;
+}
 
 }  // namespace lesson

@@ -21,8 +21,8 @@ void Form1::Form_Load() {
   state_.LineAState = 0;
   state_.TriangleState = 0;
   DrawPlane();
-  for (QPushButton* b : {Command10, Command11, Command12, Command9, Command8[0], Command8[1],
-                         Command7}) {
+  for (QPushButton* b :
+       {Command10, Command11, Command12, Command9, Command8[0], Command8[1], Command7}) {
     b->setEnabled(false);
   }
   // These three take no part in the lesson and are never shown.
@@ -53,7 +53,9 @@ void Form1::Command2_Click() {
 }
 
 // "終了": the program ends at once.
-void Form1::Command1_Click() { EndProgram(); }
+void Form1::Command1_Click() {
+  EndProgram();
+}
 
 // Closing the window ends the program the same way, also in the middle of an
 // animation.
@@ -63,12 +65,14 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::EndProgram() {
-  if (ending_) return;
+  if (ending_)
+    return;
   // From here on every wait returns at once, so an animation that is waiting
   // finishes at once into the hidden picture and the event loops can end.
   ending_ = true;
   hide();
-  if (endAction_) endAction_();
+  if (endAction_)
+    endAction_();
 }
 
 }  // namespace lesson

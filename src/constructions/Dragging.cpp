@@ -10,7 +10,8 @@ namespace lesson {
 // every press, so the redraws of a drag (and the rest of an animation the
 // press interrupts) run without waits.
 void Form1::Picture1_MouseDown(std::int16_t, std::int16_t, float x, float y) {
-  if (state_.TriangleState == 1) state_.TriangleState = 2;
+  if (state_.TriangleState == 1)
+    state_.TriangleState = 2;
   SetQuick(true);
   state_.DragLastX = x;
   state_.DragLastY = y;
@@ -19,20 +20,23 @@ void Form1::Picture1_MouseDown(std::int16_t, std::int16_t, float x, float y) {
 // While dragging, the anchor moves by the pointer's displacement since the
 // last press or move, and the whole picture is rebuilt at once.
 void Form1::Picture1_MouseMove(std::int16_t, std::int16_t, float x, float y) {
-  if (state_.TriangleState != 2) return;
+  if (state_.TriangleState != 2)
+    return;
   state_.TriangleX = state_.TriangleX - (state_.DragLastX - x);
   state_.TriangleY = state_.TriangleY - (state_.DragLastY - y);
   state_.DragLastX = x;
   state_.DragLastY = y;
   DrawPlane();
   Command5_Click();
-  if (state_.LineAState == 1) Command10_Click();
+  if (state_.LineAState == 1)
+    Command10_Click();
   DrawSlopeTriangle(state_.TriangleScale);
   Command2->setFocus();
 }
 
 void Form1::Picture1_MouseUp(std::int16_t, std::int16_t, float, float) {
-  if (state_.TriangleState == 2) state_.TriangleState = 1;
+  if (state_.TriangleState == 2)
+    state_.TriangleState = 1;
   SetQuick(false);
 }
 

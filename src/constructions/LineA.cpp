@@ -27,7 +27,9 @@ LineAInputs ReadLineAInputs(const LessonState& s, const Surface& pic) {
   return in;
 }
 
-float F(double v) { return NarrowToFloat(v); }
+float F(double v) {
+  return NarrowToFloat(v);
+}
 
 void Write(Surface& pic, const PlacedText& t) {
   pic.SetCurrentX(F(t.x));
@@ -47,7 +49,8 @@ void Form1::Command10_Click() {
   Picture().SetFontSize(12);
   const auto step = [this](int i) { return LineAStepAt(ReadLineAInputs(state_, Picture()), i); };
   for (int i = kLineAFirstStep; i <= kLineALastStep; ++i) {
-    if (!LineAInRange(ReadLineAInputs(state_, Picture()), i)) continue;
+    if (!LineAInRange(ReadLineAInputs(state_, Picture()), i))
+      continue;
     LineAStep s = step(i);
     Picture().Line(F(s.x0), F(s.y0), F(s.x0 + state_.UnitPx), F(s.y0));
     PacedWait(200);
@@ -89,7 +92,8 @@ void Form1::Command11_Click() {
   DrawPlane();
   state_.LineAState = 0;
   Command5_Click();
-  if (state_.TriangleState == 1) DrawSlopeTriangle(state_.TriangleScale);
+  if (state_.TriangleState == 1)
+    DrawSlopeTriangle(state_.TriangleScale);
   Command10->setEnabled(true);
   Command12->setEnabled(false);
 }

@@ -12,11 +12,11 @@ struct LineAInputs {
   std::int16_t originX = 320;
   std::int16_t originY = 320;
   std::int16_t unitPx = 50;
-  double a = 0;           // slope
-  float b = 0;            // intercept
-  double p = 0;           // numerator as typed
-  std::int16_t q = 1;     // denominator as typed
-  float width = 640;      // extents of the drawing area
+  double a = 0;        // slope
+  float b = 0;         // intercept
+  double p = 0;        // numerator as typed
+  std::int16_t q = 1;  // denominator as typed
+  float width = 640;   // extents of the drawing area
   float height = 640;
 };
 
@@ -33,17 +33,17 @@ struct PlacedText {
 // The geometry of step i: the staircase from the graph point at x = i one
 // unit to the right and a units up, with its labels, in plane pixels.
 struct LineAStep {
-  double x0 = 0;  // pixel column of x = i
-  double x1 = 0;  // pixel column of x = i + 1
-  double y0 = 0;  // pixel row of the graph at x = i
-  double y1 = 0;  // pixel row of the graph at x = i + 1
-  int n = 0;      // 1 when the slope is negative
-  double rise = 0;        // the vertical stroke as a step: U * (-a)
-  double headRise = 0;    // d of the second arrow head: +10 up, -10 down
-  PlacedText unitLabel;   // " 1 "
+  double x0 = 0;         // pixel column of x = i
+  double x1 = 0;         // pixel column of x = i + 1
+  double y0 = 0;         // pixel row of the graph at x = i
+  double y1 = 0;         // pixel row of the graph at x = i + 1
+  int n = 0;             // 1 when the slope is negative
+  double rise = 0;       // the vertical stroke as a step: U * (-a)
+  double headRise = 0;   // d of the second arrow head: +10 up, -10 down
+  PlacedText unitLabel;  // " 1 "
   SlopeLabelForm form = SlopeLabelForm::kWhole;
-  PlacedText value;       // the whole or decimal value of a
-  PlacedText numerator;   // the three texts of a fraction
+  PlacedText value;      // the whole or decimal value of a
+  PlacedText numerator;  // the three texts of a fraction
   PlacedText bar;
   PlacedText denominator;
 };

@@ -11,7 +11,9 @@ namespace lesson {
 
 namespace {
 
-float F(double v) { return NarrowToFloat(v); }
+float F(double v) {
+  return NarrowToFloat(v);
+}
 
 void Write(Surface& pic, const PlacedText& t) {
   pic.SetCurrentX(F(t.x));

@@ -22,12 +22,14 @@ void Form1::ReplayLineA() {
 
 // "補助線C": the triangle with k = 1, over the current picture.
 void Form1::Command12_Click() {
-  if (state_.TriangleState == 0) SetAnchorByRule();
+  if (state_.TriangleState == 0)
+    SetAnchorByRule();
   state_.TriangleScale = 1;
   DrawSlopeTriangle(state_.TriangleScale);
   state_.TriangleState = 1;
   Command12->setEnabled(false);
-  for (QPushButton* b : {Command9, Command8[0], Command8[1], Command7}) b->setEnabled(true);
+  for (QPushButton* b : {Command9, Command8[0], Command8[1], Command7})
+    b->setEnabled(true);
 }
 
 // "拡大" (index 0) and "縮小" (index 1) step k within 1 to 5 and redraw the
@@ -35,10 +37,14 @@ void Form1::Command12_Click() {
 // ends of the 16-bit range it stays put instead of wrapping.
 void Form1::Command8_Click(std::int16_t index) {
   std::int16_t& k = state_.TriangleScale;
-  if (index == 0) k = SaturatingAdd16(k, 1);
-  if (k == 6) k = 5;
-  if (index == 1) k = SaturatingAdd16(k, -1);
-  if (k == 0) k = 1;
+  if (index == 0)
+    k = SaturatingAdd16(k, 1);
+  if (k == 6)
+    k = 5;
+  if (index == 1)
+    k = SaturatingAdd16(k, -1);
+  if (k == 0)
+    k = 1;
   DrawPlane();
   Command5_Click();
   if (state_.LineAState == 1) {
@@ -54,8 +60,10 @@ void Form1::Command7_Click() {
   DrawPlane();
   Command5_Click();
   // Quick stays ticked after this replay, so the triangle is drawn at once.
-  if (state_.LineAState == 1) ReplayLineA();
-  if (state_.TriangleState == 0) SetAnchorByRule();
+  if (state_.LineAState == 1)
+    ReplayLineA();
+  if (state_.TriangleState == 0)
+    SetAnchorByRule();
   state_.TriangleScale = state_.SlopeDen;
   DrawSlopeTriangle(state_.TriangleScale);
   state_.TriangleState = 1;
@@ -64,13 +72,15 @@ void Form1::Command7_Click() {
     ReplayLineA();
     SetQuick(false);
   }
-  for (QPushButton* b : {Command8[0], Command8[1], Command9}) b->setEnabled(true);
+  for (QPushButton* b : {Command8[0], Command8[1], Command9})
+    b->setEnabled(true);
 }
 
 // "消去" of the triangle: the picture is rebuilt without it. k and the anchor
 // stay; the next "補助線C" starts afresh at (0, b) with k = 1.
 void Form1::Command9_Click() {
-  for (QPushButton* b : {Command8[0], Command8[1], Command7}) b->setEnabled(false);
+  for (QPushButton* b : {Command8[0], Command8[1], Command7})
+    b->setEnabled(false);
   Picture().Cls();
   DrawPlane();
   state_.TriangleState = 0;

@@ -21,11 +21,11 @@ struct TriangleInputs {
 // The slope triangle with multiple k: a run of k units to the right from the
 // anchor, a rise of k*a units from the run's end, and their labels.
 struct TriangleGeometry {
-  int run = 0;         // R = k*U in pixels, in 32 bits so that no k can wrap it
-  double rise = 0;     // H = U*k*a in pixels, upwards when positive
-  double endX = 0;     // E = T's column: X0 + R
-  double topY = 0;     // T's row: Y0 - H
-  double headRise = 0; // d of the rise arrowhead: +10 when a >= 0, else -10
+  int run = 0;          // R = k*U in pixels, in 32 bits so that no k can wrap it
+  double rise = 0;      // H = U*k*a in pixels, upwards when positive
+  double endX = 0;      // E = T's column: X0 + R
+  double topY = 0;      // T's row: Y0 - H
+  double headRise = 0;  // d of the rise arrowhead: +10 when a >= 0, else -10
   PlacedText runLabel;
   SlopeLabelForm form = SlopeLabelForm::kWhole;
   PlacedText value;

@@ -7,17 +7,17 @@ namespace lesson {
 
 // The coefficients of y = ax + b as the pupil typed them.
 struct Coefficients {
-  double slopeA = 0;       // a
-  double slopeNum = 0;     // p when a was typed as p/q, else 0
+  double slopeA = 0;          // a
+  double slopeNum = 0;        // p when a was typed as p/q, else 0
   std::int16_t slopeDen = 1;  // q when a was typed as p/q, else 1
-  float interceptB = 0;    // b, in single precision
+  float interceptB = 0;       // b, in single precision
 };
 
 struct CoefficientReading {
   enum class Outcome {
-    kBothEmpty,     // nothing typed at all
-    kRead,          // coefficients holds the numbers
-    kSlopeInvalid,  // the text for a breaks a limit (zero or out-of-range denominator, ...)
+    kBothEmpty,         // nothing typed at all
+    kRead,              // coefficients holds the numbers
+    kSlopeInvalid,      // the text for a breaks a limit (zero or out-of-range denominator, ...)
     kInterceptInvalid,  // the text for b lies beyond the single-precision range
   };
   Outcome outcome = Outcome::kBothEmpty;

@@ -19,14 +19,16 @@ std::optional<GraphStroke> CutStroke(double originX, double originY, double unit
   double lo = -halfRun;                    // offsets from originX still kept
   double hi = halfRun;
   if (a == 0) {
-    if (!(py >= -kReach && py <= kPlane + kReach)) return std::nullopt;
+    if (!(py >= -kReach && py <= kPlane + kReach))
+      return std::nullopt;
   } else {
     // Pixel row at offset t is py - a * t; keep the rows within reach.
     const double t1 = (py - (-kReach)) / a;
     const double t2 = (py - (kPlane + kReach)) / a;
     lo = std::max(lo, std::min(t1, t2));
     hi = std::min(hi, std::max(t1, t2));
-    if (!(lo <= hi)) return std::nullopt;
+    if (!(lo <= hi))
+      return std::nullopt;
   }
   const auto row = [&](double t) { return NarrowToFloat(py - a * t); };
   return GraphStroke{NarrowToFloat(originX + lo), row(lo), NarrowToFloat(originX + hi), row(hi)};
@@ -46,7 +48,8 @@ std::optional<GraphStroke> GraphEndPoints(std::int16_t originX, std::int16_t ori
   const auto fy1 = FloatInRange(y1);
   const auto fx2 = FloatInRange(x2);
   const auto fy2 = FloatInRange(y2);
-  if (fx1 && fy1 && fx2 && fy2) return GraphStroke{*fx1, *fy1, *fx2, *fy2};
+  if (fx1 && fy1 && fx2 && fy2)
+    return GraphStroke{*fx1, *fy1, *fx2, *fy2};
   return CutStroke(originX, originY, unitPx, a, b);
 }
 

@@ -12,13 +12,15 @@ namespace lesson {
 
 // Enter in the box for a moves on to the box for b.
 void Form1::Text1_KeyPress(int keyAscii) {
-  if (keyAscii == 13) Text2->setFocus();
+  if (keyAscii == 13)
+    Text2->setFocus();
 }
 
 // Enter in the box for b moves on to "グラフをかく" without clicking it. While
 // that button is disabled (a graph is shown) the caret stays where it is.
 void Form1::Text2_KeyPress(int keyAscii) {
-  if (keyAscii == 13 && Command5->isEnabled()) Command5->setFocus();
+  if (keyAscii == 13 && Command5->isEnabled())
+    Command5->setFocus();
 }
 
 // "グラフをかく", also called by every handler that rebuilds the picture: reads
@@ -47,8 +49,7 @@ void Form1::Command5_Click() {
     state_.SlopeA = reading.coefficients.slopeA;
     state_.InterceptB = reading.coefficients.interceptB;
   } else {
-    offending =
-        reading.outcome == CoefficientReading::Outcome::kInterceptInvalid ? Text2 : Text1;
+    offending = reading.outcome == CoefficientReading::Outcome::kInterceptInvalid ? Text2 : Text1;
     if (state_.GraphDrawn != 1) {
       offending->setFocus();
       offending->selectAll();
@@ -56,15 +57,16 @@ void Form1::Command5_Click() {
     }
   }
 
-  if (const auto line = GraphEndPoints(state_.OriginX, state_.OriginY, state_.UnitPx,
-                                       state_.SlopeA, state_.InterceptB)) {
+  if (const auto line = GraphEndPoints(state_.OriginX, state_.OriginY, state_.UnitPx, state_.SlopeA,
+                                       state_.InterceptB)) {
     Picture().Line(line->x1, line->y1, line->x2, line->y2);
   }
   if (state_.LineAState == 0) {
     Command10->setEnabled(true);
     Command10->setFocus();
   }
-  if (state_.TriangleState == 0) Command12->setEnabled(true);
+  if (state_.TriangleState == 0)
+    Command12->setEnabled(true);
   state_.GraphDrawn = 1;
   Command5->setEnabled(false);
   if (offending != nullptr) {

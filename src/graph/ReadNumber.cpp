@@ -11,41 +11,52 @@ namespace lesson {
 
 namespace {
 
-bool Ignored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool Ignored(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
 
 std::string WithoutBlanks(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (char c : text) {
-    if (!Ignored(c)) out.push_back(c);
+    if (!Ignored(c))
+      out.push_back(c);
   }
   return out;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 int HexValue(char c) {
-  if (IsDigit(c)) return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (IsDigit(c))
+    return c - '0';
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
   return -1;
 }
 
 // Parses a hexadecimal digit string with the standard library's correctly
 // rounded hex-float reader.
 std::optional<double> FromHexDigits(const std::string& hex) {
-  if (hex.empty()) return 0.0;
+  if (hex.empty())
+    return 0.0;
   double value = 0;
   const auto result =
       std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
-  if (result.ec == std::errc::result_out_of_range) return std::nullopt;
+  if (result.ec == std::errc::result_out_of_range)
+    return std::nullopt;
   return value;
 }
 
 std::optional<double> ReadPrefixed(const std::string& s, std::size_t at, bool hex) {
   std::string digits;
   if (hex) {
-    while (at < s.size() && HexValue(s[at]) >= 0) digits.push_back(s[at++]);
+    while (at < s.size() && HexValue(s[at]) >= 0)
+      digits.push_back(s[at++]);
     return FromHexDigits(digits);
   }
   // Octal digits carry three bits each: regroup them as hexadecimal digits so
@@ -57,7 +68,8 @@ std::optional<double> ReadPrefixed(const std::string& s, std::size_t at, bool he
     bits += static_cast<char>('0' + ((d >> 1) & 1));
     bits += static_cast<char>('0' + (d & 1));
   }
-  while (bits.size() % 4 != 0) bits.insert(bits.begin(), '0');
+  while (bits.size() % 4 != 0)
+    bits.insert(bits.begin(), '0');
   for (std::size_t i = 0; i < bits.size(); i += 4) {
     const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
                        (bits[i + 3] - '0');
@@ -86,11 +98,15 @@ bool IsTooLarge(const std::string& number) {
       found = true;
       lead = afterPoint ? -(zerosAfterPoint + 1) : 0;
     }
-    if (!afterPoint && found) ++integerDigits;
-    if (afterPoint && !found) ++zerosAfterPoint;
+    if (!afterPoint && found)
+      ++integerDigits;
+    if (afterPoint && !found)
+      ++zerosAfterPoint;
   }
-  if (!found) return false;
-  if (integerDigits > 0) lead = integerDigits - 1;
+  if (!found)
+    return false;
+  if (integerDigits > 0)
+    lead = integerDigits - 1;
   long long exponent = 0;
   bool negativeExponent = false;
   if (at < number.size()) {
@@ -111,8 +127,10 @@ std::optional<double> ReadNumber(std::string_view text) {
   const std::string s = WithoutBlanks(text);
   if (s.size() >= 2 && s[0] == '&') {
     const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(s[1])));
-    if (kind == 'H') return ReadPrefixed(s, 2, true);
-    if (kind == 'O') return ReadPrefixed(s, 2, false);
+    if (kind == 'H')
+      return ReadPrefixed(s, 2, true);
+    if (kind == 'O')
+      return ReadPrefixed(s, 2, false);
     return 0.0;
   }
 
@@ -121,7 +139,8 @@ std::optional<double> ReadNumber(std::string_view text) {
   std::string number;
   std::size_t at = 0;
   bool negative = false;
-  if (at < s.size() && (s[at] == '+' || s[at] == '-')) negative = s[at++] == '-';
+  if (at < s.size() && (s[at] == '+' || s[at] == '-'))
+    negative = s[at++] == '-';
   bool anyDigit = false;
   while (at < s.size() && IsDigit(s[at])) {
     number.push_back(s[at++]);
@@ -134,13 +153,16 @@ std::optional<double> ReadNumber(std::string_view text) {
       anyDigit = true;
     }
   }
-  if (!anyDigit) return 0.0;
+  if (!anyDigit)
+    return 0.0;
   if (at < s.size() && (s[at] == 'e' || s[at] == 'E' || s[at] == 'd' || s[at] == 'D')) {
     std::size_t look = at + 1;
     std::string exponent = "e";
-    if (look < s.size() && (s[look] == '+' || s[look] == '-')) exponent.push_back(s[look++]);
+    if (look < s.size() && (s[look] == '+' || s[look] == '-'))
+      exponent.push_back(s[look++]);
     if (look < s.size() && IsDigit(s[look])) {
-      while (look < s.size() && IsDigit(s[look])) exponent.push_back(s[look++]);
+      while (look < s.size() && IsDigit(s[look]))
+        exponent.push_back(s[look++]);
       number += exponent;
     }
   }
@@ -152,7 +174,8 @@ std::optional<double> ReadNumber(std::string_view text) {
     // The reader reports both overflow and underflow this way. A number that
     // is too small for a double reads as zero; one that is too large is out
     // of range.
-    if (IsTooLarge(number)) return std::nullopt;
+    if (IsTooLarge(number))
+      return std::nullopt;
     value = 0;
   }
   return negative ? -value : value;

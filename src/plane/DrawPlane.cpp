@@ -49,7 +49,8 @@ void Form1::DrawPlane() {
 }
 
 void Form1::Pause(std::int32_t ms) {
-  if (ending_) return;
+  if (ending_)
+    return;
   pacer_->Wait(ms);
 }
 

@@ -9,7 +9,8 @@
 namespace lesson {
 
 void EventLoopPacer::Wait(std::int32_t ms) {
-  if (ms <= 0) return;
+  if (ms <= 0)
+    return;
   const QDeadlineTimer deadline(ms, Qt::PreciseTimer);
   // Events already pending are handled even when the time is short.
   QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -23,7 +24,8 @@ void EventLoopPacer::Wait(std::int32_t ms) {
     timer.start(static_cast<int>(std::clamp<qint64>(deadline.remainingTime(), 1, ms)));
     // Sleeps until the timer ends the loop. When the application is quitting
     // the loop ends with another code (or at once): stop waiting then.
-    if (loop.exec() != kTimeUp) return;
+    if (loop.exec() != kTimeUp)
+      return;
   }
 }
 

@@ -11,9 +11,9 @@ namespace {
 
 // How the numbers of one plane size are laid out.
 struct NumberScheme {
-  int unitsApart;  // k: units between two numbers
-  int count;       // M: numbers on each half axis
-  bool shiftX;     // whether two-digit x numbers move 8 pixels left (else +4 at 100)
+  int unitsApart;           // k: units between two numbers
+  int count;                // M: numbers on each half axis
+  bool shiftX;              // whether two-digit x numbers move 8 pixels left (else +4 at 100)
   bool twoDigitFromSecond;  // two-digit values start at i = 2 (else at i = 5)
 };
 
@@ -35,7 +35,8 @@ std::optional<NumberScheme> SchemeFor(std::int16_t unitPx) {
 }  // namespace
 
 std::int16_t GridLineCount(float width, std::int16_t unitPx) {
-  if (unitPx <= 0) return 0;
+  if (unitPx <= 0)
+    return 0;
   const auto count = WholeToInt16(std::floor(static_cast<double>(width) / unitPx));
   return count ? *count : std::int16_t{0};
 }
@@ -43,7 +44,8 @@ std::int16_t GridLineCount(float width, std::int16_t unitPx) {
 std::vector<ScaleNumber> ScaleNumbers(std::int16_t originX, std::int16_t originY,
                                       std::int16_t unitPx) {
   const auto scheme = SchemeFor(unitPx);
-  if (!scheme) return {};
+  if (!scheme)
+    return {};
   std::vector<ScaleNumber> numbers;
   numbers.reserve(static_cast<std::size_t>(scheme->count) * 4);
   const int ox = originX;

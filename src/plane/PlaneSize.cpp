@@ -11,7 +11,8 @@ namespace lesson {
 // is marked in large bold type, and the whole picture is rebuilt at the new
 // scale with whatever was shown.
 void Form1::Command3_Click(std::int16_t index) {
-  for (QPushButton* b : Command3) b->setFont(ControlFont(12, false));
+  for (QPushButton* b : Command3)
+    b->setFont(ControlFont(12, false));
   if (index >= 0 && index < static_cast<std::int16_t>(Command3.size())) {
     Command3[static_cast<std::size_t>(index)]->setFont(ControlFont(20, true));
   }
@@ -20,7 +21,8 @@ void Form1::Command3_Click(std::int16_t index) {
     state_.UnitPx = kUnits[static_cast<std::size_t>(index)];
   }
   DrawPlane();
-  if (state_.GraphDrawn == 1) Command5_Click();
+  if (state_.GraphDrawn == 1)
+    Command5_Click();
   if (state_.LineAState == 1) {
     SetQuick(true);
     Command10_Click();

@@ -18,14 +18,19 @@ struct Cut {
 
 // One Liang-Barsky boundary: narrows [enter, leave] to where p * t <= q.
 bool Narrow(Wide p, Wide q, int boundary, Cut& enter, Cut& leave) {
-  if (p == 0) return q >= 0;
+  if (p == 0)
+    return q >= 0;
   const Wide t = q / p;
   if (p < 0) {
-    if (t > leave.t) return false;
-    if (t > enter.t) enter = {t, boundary};
+    if (t > leave.t)
+      return false;
+    if (t > enter.t)
+      enter = {t, boundary};
   } else {
-    if (t < enter.t) return false;
-    if (t < leave.t) leave = {t, boundary};
+    if (t < enter.t)
+      return false;
+    if (t < leave.t)
+      leave = {t, boundary};
   }
   return true;
 }
@@ -45,8 +50,7 @@ std::optional<Segment> ClipSegment(const Segment& s, const Box& box) {
   Cut enter{0};
   Cut leave{1};
   if (!Narrow(-dx, x1 - box.left, 0, enter, leave) ||
-      !Narrow(dx, box.right - x1, 1, enter, leave) ||
-      !Narrow(-dy, y1 - box.top, 2, enter, leave) ||
+      !Narrow(dx, box.right - x1, 1, enter, leave) || !Narrow(-dy, y1 - box.top, 2, enter, leave) ||
       !Narrow(dy, box.bottom - y1, 3, enter, leave)) {
     return std::nullopt;
   }

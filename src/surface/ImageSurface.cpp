@@ -14,7 +14,17 @@ namespace {
 // marks; a change of pixel ratio then scales the image instead.
 constexpr std::size_t kMaxMarks = 200000;
 
-QColor ToQColor(Colour c) { return QColor(c.r, c.g, c.b); }
+QColor ToQColor(Colour c) {
+  return QColor(c.r, c.g, c.b);
+}
+
+// Room left above the face's ascent in a text's cell. The Japanese gothic
+// face draws its digits up to the very top of its ascent; with this leading
+// a digit written just below a 3-pixel stroke (the unit label of line A, the
+// scale numbers under the x axis) stays clear of it, as the layout expects.
+double InternalLeading(const QFont& font) {
+  return std::round(font.pixelSize() * 3.0 / 16.0);
+}
 
 QImage BlankImage(qreal ratio) {
   const int side = static_cast<int>(std::lround(ImageSurface::kSize * ratio));
@@ -36,15 +46,17 @@ int ImageSurface::PointsToPixels(double points) {
 }
 
 void ImageSurface::SetDevicePixelRatio(qreal ratio) {
-  if (!(ratio > 0) || ratio == image_.devicePixelRatio()) return;
+  if (!(ratio > 0) || ratio == image_.devicePixelRatio())
+    return;
   if (!marksComplete_) {
-    QImage scaled = image_.scaled(BlankImage(ratio).size(), Qt::IgnoreAspectRatio,
-                                  Qt::SmoothTransformation);
+    QImage scaled =
+        image_.scaled(BlankImage(ratio).size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(ratio);
     image_ = scaled;
   } else {
     image_ = BlankImage(ratio);
-    for (const Mark& mark : marks_) Paint(mark);
+    for (const Mark& mark : marks_)
+      Paint(mark);
   }
   Notify(QRectF(0, 0, kSize, kSize));
 }
@@ -66,7 +78,8 @@ void ImageSurface::StrokeSegment(const Segment& s, Colour colour, int width) {
   // still show their visible part.
   const double margin = width / 2.0 + 2.0;
   const auto clipped = ClipSegment(s, Box{-margin, -margin, kSize + margin, kSize + margin});
-  if (!clipped) return;
+  if (!clipped)
+    return;
   Mark mark;
   mark.segment = *clipped;
   mark.colour = colour;
@@ -74,10 +87,10 @@ void ImageSurface::StrokeSegment(const Segment& s, Colour colour, int width) {
   Paint(mark);
   Remember(std::move(mark));
   const double half = width / 2.0 + 1.0;
-  const QRectF bounds(QPointF(std::min(clipped->x1, clipped->x2) - half,
-                              std::min(clipped->y1, clipped->y2) - half),
-                      QPointF(std::max(clipped->x1, clipped->x2) + half + 1,
-                              std::max(clipped->y1, clipped->y2) + half + 1));
+  const QRectF bounds(
+      QPointF(std::min(clipped->x1, clipped->x2) - half, std::min(clipped->y1, clipped->y2) - half),
+      QPointF(std::max(clipped->x1, clipped->x2) + half + 1,
+              std::max(clipped->y1, clipped->y2) + half + 1));
   Notify(bounds);
 }
 
@@ -92,16 +105,18 @@ QFont ImageSurface::TextFont() const {
 float ImageSurface::DoPrint(std::string_view text) {
   const QFont font = TextFont();
   const QFontMetricsF metrics(font);
-  const float lineHeight = static_cast<float>(metrics.lineSpacing());
+  const float lineHeight = static_cast<float>(metrics.lineSpacing() + InternalLeading(font));
   const double x = CurrentX();
   const double y = CurrentY();
-  if (!std::isfinite(x) || !std::isfinite(y)) return lineHeight;
+  if (!std::isfinite(x) || !std::isfinite(y))
+    return lineHeight;
   Mark mark;
   mark.isText = true;
   mark.text = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   // Texts that cannot reach the area are not handed to the rasteriser.
-  const QRectF bounds(x, y, metrics.horizontalAdvance(mark.text) + 2, metrics.height() + 2);
-  if (!bounds.intersects(QRectF(0, 0, kSize, kSize))) return lineHeight;
+  const QRectF bounds(x, y, metrics.horizontalAdvance(mark.text) + 2, lineHeight + 2);
+  if (!bounds.intersects(QRectF(0, 0, kSize, kSize)))
+    return lineHeight;
   mark.segment = Segment{x, y, x, y};
   mark.colour = ForeColor();
   mark.font = font;
@@ -119,7 +134,8 @@ void ImageSurface::Paint(const Mark& mark) {
     painter.setFont(mark.font);
     painter.setPen(ToQColor(mark.colour));
     const QFontMetricsF metrics(mark.font);
-    painter.drawText(QPointF(mark.segment.x1, mark.segment.y1 + metrics.ascent()), mark.text);
+    const double baseline = mark.segment.y1 + InternalLeading(mark.font) + metrics.ascent();
+    painter.drawText(QPointF(mark.segment.x1, baseline), mark.text);
     return;
   }
   QPen pen(ToQColor(mark.colour));
@@ -133,7 +149,8 @@ void ImageSurface::Paint(const Mark& mark) {
 }
 
 void ImageSurface::Remember(Mark mark) {
-  if (!marksComplete_) return;
+  if (!marksComplete_)
+    return;
   if (marks_.size() >= kMaxMarks) {
     marks_.clear();
     marksComplete_ = false;
@@ -143,7 +160,8 @@ void ImageSurface::Remember(Mark mark) {
 }
 
 void ImageSurface::Notify(const QRectF& area) {
-  if (changed_) changed_(area);
+  if (changed_)
+    changed_(area);
 }
 
 }  // namespace lesson

@@ -15,21 +15,25 @@ namespace lesson {
 // turns into an infinity; NaN stays NaN.
 inline float NarrowToFloat(double v) {
   constexpr double kMax = std::numeric_limits<float>::max();
-  if (v > kMax) return std::numeric_limits<float>::max();
-  if (v < -kMax) return -std::numeric_limits<float>::max();
+  if (v > kMax)
+    return std::numeric_limits<float>::max();
+  if (v < -kMax)
+    return -std::numeric_limits<float>::max();
   return static_cast<float>(v);
 }
 
 // The float nearest to v when v lies within the float range, else nothing.
 inline std::optional<float> FloatInRange(double v) {
   constexpr double kMax = std::numeric_limits<float>::max();
-  if (!(std::fabs(v) <= kMax)) return std::nullopt;
+  if (!(std::fabs(v) <= kMax))
+    return std::nullopt;
   return static_cast<float>(v);
 }
 
 // v when it is a whole number within the 16-bit range, else nothing.
 inline std::optional<std::int16_t> WholeToInt16(double v) {
-  if (!(v >= -32768.0 && v <= 32767.0) || std::floor(v) != v) return std::nullopt;
+  if (!(v >= -32768.0 && v <= 32767.0) || std::floor(v) != v)
+    return std::nullopt;
   return static_cast<std::int16_t>(v);
 }
 
@@ -37,8 +41,10 @@ inline std::optional<std::int16_t> WholeToInt16(double v) {
 // instead of wrapping.
 inline std::int16_t SaturatingAdd16(std::int16_t a, int delta) {
   const long sum = static_cast<long>(a) + delta;
-  if (sum > 32767) return 32767;
-  if (sum < -32768) return -32768;
+  if (sum > 32767)
+    return 32767;
+  if (sum < -32768)
+    return -32768;
   return static_cast<std::int16_t>(sum);
 }
 

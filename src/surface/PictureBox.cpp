@@ -13,17 +13,23 @@ namespace {
 
 std::int16_t ButtonCode(Qt::MouseButtons buttons) {
   std::int16_t code = 0;
-  if (buttons & Qt::LeftButton) code |= 1;
-  if (buttons & Qt::RightButton) code |= 2;
-  if (buttons & Qt::MiddleButton) code |= 4;
+  if (buttons & Qt::LeftButton)
+    code |= 1;
+  if (buttons & Qt::RightButton)
+    code |= 2;
+  if (buttons & Qt::MiddleButton)
+    code |= 4;
   return code;
 }
 
 std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers) {
   std::int16_t code = 0;
-  if (modifiers & Qt::ShiftModifier) code |= 1;
-  if (modifiers & Qt::ControlModifier) code |= 2;
-  if (modifiers & Qt::AltModifier) code |= 4;
+  if (modifiers & Qt::ShiftModifier)
+    code |= 1;
+  if (modifiers & Qt::ControlModifier)
+    code |= 2;
+  if (modifiers & Qt::AltModifier)
+    code |= 4;
   return code;
 }
 
@@ -53,18 +59,27 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   painter.drawImage(QRectF(area), surface_.Image(), source);
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) { Deliver(down_, event, false); }
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+  Deliver(down_, event, false);
+}
 
 // A second press of a double click is a press like any other.
-void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) { Deliver(down_, event, false); }
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  Deliver(down_, event, false);
+}
 
-void PictureBox::mouseMoveEvent(QMouseEvent* event) { Deliver(move_, event, false); }
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  Deliver(move_, event, false);
+}
 
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) { Deliver(up_, event, true); }
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+  Deliver(up_, event, true);
+}
 
 void PictureBox::Deliver(const PointerHandler& handler, QMouseEvent* event, bool releasedButton) {
   event->accept();
-  if (!handler) return;
+  if (!handler)
+    return;
   // A press or release names the button that changed; a move names the
   // buttons held.
   const Qt::MouseButtons buttons = releasedButton || event->type() != QEvent::MouseMove

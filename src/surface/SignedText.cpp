@@ -18,9 +18,12 @@ std::string Chars(double v, std::chars_format format) {
 }  // namespace
 
 std::string SignedText(double v) {
-  if (std::isnan(v)) return " NaN";
-  if (std::isinf(v)) return v > 0 ? " Infinity" : "-Infinity";
-  if (v == 0) return " 0";  // also -0, which is not negative
+  if (std::isnan(v))
+    return " NaN";
+  if (std::isinf(v))
+    return v > 0 ? " Infinity" : "-Infinity";
+  if (v == 0)
+    return " 0";  // also -0, which is not negative
   const double magnitude = std::fabs(v);
   // Plain digits for the numbers a pupil meets; powers of ten beyond that
   // would need dozens of zeros, so they are written with an exponent.
@@ -31,7 +34,8 @@ std::string SignedText(double v) {
 }
 
 std::string SignedTextTenDigits(double v) {
-  if (!std::isfinite(v) || v == 0) return SignedText(v);
+  if (!std::isfinite(v) || v == 0)
+    return SignedText(v);
   std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size() - 1, v,
                                     std::chars_format::scientific, 9);

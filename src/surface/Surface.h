@@ -27,8 +27,8 @@ struct Stroke {
   float y2 = 0;
   Colour colour;
   std::int16_t width = 1;
-  bool relative = false;    // the second point was given as a step from the first
-  bool ownColour = false;   // the colour was passed with the call, not taken from ForeColor
+  bool relative = false;   // the second point was given as a step from the first
+  bool ownColour = false;  // the colour was passed with the call, not taken from ForeColor
 };
 
 // The drawing area of the lesson window: a 640 x 640 pixel plane, x to the
@@ -78,8 +78,7 @@ class Surface {
   virtual float DoPrint(std::string_view text) = 0;
 
  private:
-  void Draw(float x1, float y1, float x2, float y2, Colour colour, bool relative,
-            bool ownColour);
+  void Draw(float x1, float y1, float x2, float y2, Colour colour, bool relative, bool ownColour);
 
   SurfaceAttributes attributes_;
 };

@@ -78,7 +78,8 @@ class WindowTest : public QObject {
     QCOMPARE(w->font().bold(), bold);
     QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("IPAPGothic"));
     QCOMPARE(w->isVisible(), state != "H");
-    if (state != "H") QCOMPARE(w->isEnabled(), state == "E");
+    if (state != "H")
+      QCOMPARE(w->isEnabled(), state == "E");
   }
 
   void startUp() {
@@ -95,14 +96,62 @@ class WindowTest : public QObject {
     QCOMPARE(form.Picture().FontSize(), 20.0f);
     QCOMPARE(QApplication::focusWidget(), form.Text1);
     // Tab skips the labels, the plane and every hidden or disabled control.
-    const std::vector<QWidget*> order{form.Text2,       form.Command5,    form.Command2,
-                                      form.Command1,    form.Command3[0], form.Command3[1],
-                                      form.Command3[2], form.Check2,      form.Command3[3],
-                                      form.Text1};
+    const std::vector<QWidget*> order{
+        form.Text2,       form.Command5,    form.Command2, form.Command1,    form.Command3[0],
+        form.Command3[1], form.Command3[2], form.Check2,   form.Command3[3], form.Text1};
     for (QWidget* next : order) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), next);
     }
+  }
+
+  // The initial screen empties the plane and the boxes but keeps the plane
+  // size, the coefficients, the anchor and the state of "補助線C".
+  void resetKeepsSizeCoefficientsAndAnchor_data() {
+    QTest::addColumn<bool>("withTriangle");
+    QTest::newRow("graph only: 補助線C stays enabled") << false;
+    QTest::newRow("triangle shown: 補助線C stays disabled") << true;
+  }
+  void resetKeepsSizeCoefficientsAndAnchor() {
+    QFETCH(bool, withTriangle);
+    Lesson l;
+    l.form.Command3_Click(2);
+    l.Graph("2/3", "1");
+    l.form.SetQuick(true);
+    l.form.Command10->click();
+    if (withTriangle)
+      l.form.Command12->click();
+    l.form.Command2->click();
+    const LessonState& s = l.form.State();
+    QCOMPARE((std::array<int, 8>{s.OriginX, s.OriginY, s.TriangleScale, s.GraphDrawn, s.LineAState,
+                                 s.TriangleState, s.UnitPx, s.SlopeDen}),
+             (std::array<int, 8>{320, 320, 1, 0, 0, 0, 25, 3}));
+    QVERIFY(s.SlopeA == 2.0 / 3 && s.SlopeNum == 2 && s.InterceptB == 1);
+    QCOMPARE(s.TriangleY, withTriangle ? 295.0f : 0.0f);
+    QVERIFY(l.form.Text1->text().isEmpty() && l.form.Text2->text().isEmpty());
+    QCOMPARE(l.surface.calls.back().kind, DrawCall::Kind::kPrint);  // the plane came last
+    for (QPushButton* b : {l.form.Command10, l.form.Command11, l.form.Command7, l.form.Command8[0],
+                           l.form.Command8[1], l.form.Command9}) {
+      QVERIFY(!b->isEnabled());
+    }
+    QVERIFY(l.form.Command5->isEnabled() && !l.form.Quick());
+    QCOMPARE(l.form.Command12->isEnabled(), !withTriangle);
+    QCOMPARE(l.Focus(), l.form.Text1);
+    QVERIFY(l.form.Command3[2]->font().bold() && !l.form.Command3[1]->font().bold());
+  }
+
+  // Ending from inside a wait of an animation: no further wait is made and the
+  // window goes at once.
+  void quitEndsAtOnceEvenDuringAnAnimation() {
+    Lesson l;
+    bool ended = false;
+    l.form.SetEndAction([&] { ended = true; });
+    l.form.show();
+    l.Graph("2/3", "1");
+    l.pacer.At(3, [&] { l.form.Command1->click(); });
+    l.form.Command10->click();
+    QVERIFY(ended && l.form.Ending() && !l.form.isVisible());
+    QCOMPARE(l.pacer.waits.size(), std::size_t{4});
   }
 };
 

@@ -94,14 +94,16 @@ class PlaneTest : public QObject {
     Form1 form;
     const QImage& img = form.PictureImage().Image();
     QVERIFY(IsWhite(img, 5, 5));
-    for (int y : {319, 320, 321}) QVERIFY(!IsWhite(img, 100, y));  // x axis, 3 wide
+    for (int y : {319, 320, 321})
+      QVERIFY(!IsWhite(img, 100, y));  // x axis, 3 wide
     QVERIFY(IsWhite(img, 100, 318) && IsWhite(img, 100, 322));
     QVERIFY(!IsWhite(img, 370, 100));  // a grid line, 1 wide
     QVERIFY(IsWhite(img, 369, 100) && IsWhite(img, 371, 100));
     const auto inkIn = [&](int x0, int y0, int w, int h) {
       for (int y = y0; y < y0 + h; ++y) {
         for (int x = x0; x < x0 + w; ++x) {
-          if (!IsWhite(img, x, y) && y != 319 && y != 320 && y != 321 && x != 320) return true;
+          if (!IsWhite(img, x, y) && y != 319 && y != 320 && y != 321 && x != 320)
+            return true;
         }
       }
       return false;

@@ -11,7 +11,8 @@ namespace lesson::test {
 std::vector<DrawCall> RecordingSurface::Lines() const {
   std::vector<DrawCall> out;
   for (const DrawCall& c : calls) {
-    if (c.kind == DrawCall::Kind::kLine) out.push_back(c);
+    if (c.kind == DrawCall::Kind::kLine)
+      out.push_back(c);
   }
   return out;
 }
@@ -19,14 +20,16 @@ std::vector<DrawCall> RecordingSurface::Lines() const {
 std::vector<DrawCall> RecordingSurface::Prints() const {
   std::vector<DrawCall> out;
   for (const DrawCall& c : calls) {
-    if (c.kind == DrawCall::Kind::kPrint) out.push_back(c);
+    if (c.kind == DrawCall::Kind::kPrint)
+      out.push_back(c);
   }
   return out;
 }
 
 void RecordingSurface::DoCls() {
   calls.push_back({DrawCall::Kind::kCls, {}, {}, Attributes()});
-  if (tee_ != nullptr) tee_->Cls();
+  if (tee_ != nullptr)
+    tee_->Cls();
 }
 
 void RecordingSurface::DoStroke(const Stroke& stroke) {
@@ -39,7 +42,8 @@ void RecordingSurface::DoStroke(const Stroke& stroke) {
 
 float RecordingSurface::DoPrint(std::string_view text) {
   calls.push_back({DrawCall::Kind::kPrint, {}, std::string(text), Attributes()});
-  if (tee_ == nullptr) return 27;
+  if (tee_ == nullptr)
+    return 27;
   tee_->SetAttributes(Attributes());
   tee_->Print(text);
   return tee_->CurrentY() - CurrentY();
@@ -48,7 +52,8 @@ float RecordingSurface::DoPrint(std::string_view text) {
 void FakePacer::Wait(std::int32_t ms) {
   const std::size_t index = waits.size();
   waits.push_back({ms, form_.Quick()});
-  if (ms <= 0) return;
+  if (ms <= 0)
+    return;
   for (auto it = actions_.begin(); it != actions_.end() && it->first <= index;) {
     auto action = std::move(it->second);
     it = actions_.erase(it);
@@ -75,7 +80,8 @@ void Lesson::Clear() {
 
 std::vector<int> Lesson::WaitTimes() const {
   std::vector<int> out;
-  for (const auto& w : pacer.waits) out.push_back(w.ms);
+  for (const auto& w : pacer.waits)
+    out.push_back(w.ms);
   return out;
 }
 

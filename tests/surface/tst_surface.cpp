@@ -22,14 +22,14 @@ class SurfaceTest : public QObject {
     QTest::addColumn<bool>("visible");
     QTest::addColumn<Segment>("out");
     const double inf = INFINITY;
-    QTest::newRow("inside stays exact") << Segment{10.25, 20, 30, 40.5} << true
-                                        << Segment{10.25, 20, 30, 40.5};
-    QTest::newRow("graph of y = x") << Segment{-1680, 2320, 2320, -1680} << true
-                                    << Segment{0, 640, 640, 0};
-    QTest::newRow("diagonal 1e7 away") << Segment{-1e7, -1e7, 1e7, 1e7} << true
-                                       << Segment{0, 0, 640, 640};
-    QTest::newRow("steep, 1e300 away") << Segment{0, -1e300, 1, 1e300} << true
-                                       << Segment{0.5, 0, 0.5, 640};
+    QTest::newRow("inside stays exact")
+        << Segment{10.25, 20, 30, 40.5} << true << Segment{10.25, 20, 30, 40.5};
+    QTest::newRow("graph of y = x")
+        << Segment{-1680, 2320, 2320, -1680} << true << Segment{0, 640, 640, 0};
+    QTest::newRow("diagonal 1e7 away")
+        << Segment{-1e7, -1e7, 1e7, 1e7} << true << Segment{0, 0, 640, 640};
+    QTest::newRow("steep, 1e300 away")
+        << Segment{0, -1e300, 1, 1e300} << true << Segment{0.5, 0, 0.5, 640};
     QTest::newRow("wholly left") << Segment{-50, 0, -1, 640} << false << Segment{};
     QTest::newRow("infinite end") << Segment{0, 0, inf, 10} << false << Segment{};
     QTest::newRow("not a number") << Segment{NAN, 0, 10, 10} << false << Segment{};
@@ -40,7 +40,8 @@ class SurfaceTest : public QObject {
     QFETCH(Segment, out);
     const auto clipped = ClipSegment(in, Box{0, 0, 640, 640});
     QCOMPARE(clipped.has_value(), visible);
-    if (!visible) return;
+    if (!visible)
+      return;
     QVERIFY(std::fabs(clipped->x1 - out.x1) < 1e-9 && std::fabs(clipped->y1 - out.y1) < 1e-9);
     QVERIFY(std::fabs(clipped->x2 - out.x2) < 1e-9 && std::fabs(clipped->y2 - out.y2) < 1e-9);
   }
@@ -154,7 +155,8 @@ class SurfaceTest : public QObject {
     int dark = 0;
     for (int y = 300; y < 360; ++y) {
       for (int x = 280; x < 340; ++x) {
-        if (IsWhite(img, x, y)) continue;
+        if (IsWhite(img, x, y))
+          continue;
         QVERIFY2(x >= 300 && y >= 318, "ink above or left of the text position");
         ++dark;
       }
