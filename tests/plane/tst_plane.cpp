@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -123,6 +124,26 @@ class PlaneTest : public QObject {
     QVERIFY(form.PictureImage().Image() != empty);
     form.DrawPlane();
     QCOMPARE(form.PictureImage().Image(), empty);
+  }
+
+  // The real wait: at least the time asked for, with pending events handled;
+  // a wait of 0 handles none.
+  void pauseWaitsAndHandlesEvents_data() {
+    QTest::addColumn<int>("ms");
+    QTest::newRow("50 ms") << 50;
+    QTest::newRow("0 ms") << 0;
+  }
+  void pauseWaitsAndHandlesEvents() {
+    QFETCH(int, ms);
+    Form1 form;
+    bool handled = false;
+    QMetaObject::invokeMethod(
+        &form, [&] { handled = true; }, Qt::QueuedConnection);
+    QElapsedTimer clock;
+    clock.start();
+    form.Pause(ms);
+    QVERIFY(clock.elapsed() >= ms);
+    QCOMPARE(handled, ms > 0);
   }
 };
 

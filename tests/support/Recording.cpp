@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 #include "surface/ImageSurface.h"
 
@@ -89,6 +90,40 @@ bool IsWhite(const QImage& image, int x, int y) {
   const qreal r = image.devicePixelRatio();
   const QColor c = image.pixelColor(static_cast<int>(x * r), static_cast<int>(y * r));
   return c.red() > 230 && c.green() > 230 && c.blue() > 230;
+}
+
+}  // namespace lesson::test
+
+namespace lesson::test {
+
+namespace {
+
+QString Num(double v) {
+  QString s = QString::number(std::round(v * 100) / 100, 'f', 2);
+  while (s.endsWith('0'))
+    s.chop(1);
+  if (s.endsWith('.'))
+    s.chop(1);
+  return s == "-0" ? "0" : s;
+}
+
+}  // namespace
+
+QStringList Describe(const std::vector<DrawCall>& calls) {
+  QStringList out;
+  for (const DrawCall& c : calls) {
+    if (c.kind == DrawCall::Kind::kLine) {
+      const Stroke& s = c.stroke;
+      out << QStringLiteral("L %1,%2-%3,%4").arg(Num(s.x1), Num(s.y1), Num(s.x2), Num(s.y2));
+    } else if (c.kind == DrawCall::Kind::kPrint) {
+      out << QStringLiteral("T %1,%2,%3")
+                 .arg(Num(c.attributes.currentX), Num(c.attributes.currentY),
+                      QString::fromStdString(c.text).replace(' ', '_'));
+    } else {
+      out << QStringLiteral("Cls");
+    }
+  }
+  return out;
 }
 
 }  // namespace lesson::test

@@ -88,3 +88,12 @@ struct Lesson {
 bool IsWhite(const QImage& image, int x, int y);
 
 }  // namespace lesson::test
+
+namespace lesson::test {
+
+// The calls as short texts, numbers rounded to two decimals:
+// "L x1,y1-x2,y2" for a stroke (the end point resolved), "T x,y,text" for a
+// text with the blanks shown as "_".
+QStringList Describe(const std::vector<DrawCall>& calls);
+
+}  // namespace lesson::test
