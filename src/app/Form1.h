@@ -132,6 +132,8 @@ class Form1 final : public QWidget {
   Pacer* pacer_ = nullptr;
   std::function<void()> endAction_;
   bool ending_ = false;
+  int waitDepth_ = 0;          // waits in progress, nested ones included
+  bool resetPending_ = false;  // a reset clicked during a wait, to follow it
 };
 
 }  // namespace lesson

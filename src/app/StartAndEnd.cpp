@@ -34,7 +34,16 @@ void Form1::Form_Load() {
 // "初期画面(クリア)": back to the empty plane for a new function. The plane
 // size, the coefficients, the triangle's anchor and the state of "補助線C"
 // stay as they are.
+//
+// Clicked while an animation waits, the reset would be drawn over by the rest
+// of that animation and undone by the handler that started it. Instead the
+// animation is let finish at once (Quick ticked) and the reset follows it.
 void Form1::Command2_Click() {
+  if (waitDepth_ > 0) {
+    SetQuick(true);
+    resetPending_ = true;
+    return;
+  }
   state_.OriginX = 320;
   state_.OriginY = 320;
   state_.TriangleScale = 1;

@@ -51,7 +51,15 @@ void Form1::DrawPlane() {
 void Form1::Pause(std::int32_t ms) {
   if (ending_)
     return;
+  ++waitDepth_;
   pacer_->Wait(ms);
+  --waitDepth_;
+  if (waitDepth_ == 0 && resetPending_) {
+    // The reset asked for during this wait runs once the animation, now
+    // without waits, has finished and control is back in the event loop.
+    resetPending_ = false;
+    QMetaObject::invokeMethod(this, &Form1::Command2_Click, Qt::QueuedConnection);
+  }
 }
 
 }  // namespace lesson

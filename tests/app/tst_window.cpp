@@ -140,6 +140,24 @@ class WindowTest : public QObject {
     QVERIFY(l.form.Command3[2]->font().bold() && !l.form.Command3[1]->font().bold());
   }
 
+  // A reset clicked during an animation lets it finish at once, then resets:
+  // nothing of the animation is left on the fresh plane.
+  void resetDuringAnAnimationComesAfterIt() {
+    Lesson l;
+    l.Graph("2/3", "1");
+    l.pacer.At(2, [&] { l.form.Command2->click(); });
+    l.form.Command10->click();
+    for (std::size_t i = 3; i < l.pacer.waits.size(); ++i)
+      QVERIFY2(l.pacer.waits[i].ms == 0, qPrintable(QString::number(i)));
+    l.Clear();
+    QCoreApplication::processEvents();
+    QCOMPARE(Describe(l.surface.calls).first(), QString("Cls"));
+    QVERIFY(l.surface.Prints().back().text == "-10");  // the plane's last number
+    QVERIFY(!l.form.Command11->isEnabled() && !l.form.Quick() && l.form.Command5->isEnabled());
+    QCOMPARE(l.form.State().LineAState, std::int16_t{0});
+    QCOMPARE(l.Focus(), l.form.Text1);
+  }
+
   // Ending from inside a wait of an animation: no further wait is made and the
   // window goes at once.
   void quitEndsAtOnceEvenDuringAnAnimation() {

@@ -13,15 +13,5 @@ click 908 336   # グラフをかく
 click 828 416   # 補助線A: the animation starts
 sleep 1.5
 start=$(date +%s%N)
-xdotool mousemove $((wx + 968)) $((wy + 656)) click 1   # 終了
-status=0
-for _ in $(seq 1 100); do
-  kill -0 "$lesson_pid" 2>/dev/null || break
-  sleep 0.01
-done
-kill -0 "$lesson_pid" 2>/dev/null && fail "the program still runs a second after 終了"
-wait "$lesson_pid" || status=$?
-lesson_pid=""
-elapsed=$((($(date +%s%N) - start) / 1000000))
-[ "$status" -eq 0 ] || fail "exit status $status"
-echo "e2e quit: ended ${elapsed} ms after the click, status 0"
+quit_lesson
+echo "e2e quit: ended $((($(date +%s%N) - start) / 1000000)) ms after the click, status 0"

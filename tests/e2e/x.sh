@@ -54,7 +54,7 @@ pixel() {
     sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
-# expect_pixel X Y (dark | white | red | blue | r,g,b) WHAT
+# expect_pixel X Y (dark | white | red | blue | notblue | r,g,b) WHAT
 expect_pixel() {
   local got r g b
   got=$(pixel "$1" "$2")
@@ -64,6 +64,32 @@ expect_pixel() {
     white) [ "$got" = "255,255,255" ] ;;
     red) [ "$r" -gt 180 ] && [ "$g" -lt 120 ] && [ "$b" -lt 120 ] ;;
     blue) [ "$b" -gt 180 ] && [ "$r" -lt 120 ] && [ "$g" -lt 120 ] ;;
+    notblue) ! { [ "$b" -gt 180 ] && [ "$r" -lt 120 ] && [ "$g" -lt 120 ]; } ;;
     *) [ "$got" = "$3" ] ;;
   esac || fail "$4: pixel ($1, $2) is $got, expected $3"
+}
+
+# expect_plane X Y COLOUR WHAT: a pixel of the plane, in plane coordinates.
+expect_plane() { expect_pixel $((16 + $1)) $((32 + $2)) "$3" "$4"; }
+
+# Whether a window region (X Y W H) holds any dark pixel.
+region_has_dark() {
+  local min
+  min=$(import -window root -crop "$3x$4+$((wx + $1))+$((wy + $2))" +repage -colorspace Gray \
+    -format '%[fx:int(255*minima)]' info: 2>/dev/null)
+  [ "$min" -lt 100 ]
+}
+
+# Ends the program with "終了" and checks that it exits with status 0 within a second.
+quit_lesson() {
+  xdotool mousemove $((wx + 968)) $((wy + 656)) click 1
+  for _ in $(seq 1 100); do
+    kill -0 "$lesson_pid" 2>/dev/null || break
+    sleep 0.01
+  done
+  kill -0 "$lesson_pid" 2>/dev/null && fail "the program still runs a second after 終了"
+  local status=0
+  wait "$lesson_pid" || status=$?
+  lesson_pid=""
+  [ "$status" -eq 0 ] || fail "exit status $status"
 }

@@ -145,6 +145,69 @@ class PlaneTest : public QObject {
     QVERIFY(clock.elapsed() >= ms);
     QCOMPARE(handled, ms > 0);
   }
+
+  void sizeButtonsSetTheScaleAndMarkThemselves_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("unit");
+    QTest::newRow("小") << 0 << 100;
+    QTest::newRow("中 again") << 1 << 50;
+    QTest::newRow("大") << 2 << 25;
+    QTest::newRow("特大") << 3 << 14;
+  }
+  void sizeButtonsSetTheScaleAndMarkThemselves() {
+    QFETCH(int, index);
+    QFETCH(int, unit);
+    Lesson l;
+    l.Clear();
+    l.form.Command3[index]->click();
+    QCOMPARE(int(l.form.State().UnitPx), unit);
+    for (int i = 0; i < 4; ++i) {
+      const QFont font = l.form.Command3[i]->font();
+      QCOMPARE(font.pixelSize(), i == index ? 27 : 16);
+      QCOMPARE(font.bold(), i == index);
+    }
+    // Nothing but the plane is shown: nothing but the plane is drawn.
+    QCOMPARE(l.surface.Lines().size(), std::size_t(2 + 4 * (640 / unit)));
+    QCOMPARE(l.Focus(), l.form.Command2);
+  }
+
+  // The triangle keeps its k (a k of 6 becomes 5) and its pixel anchor.
+  void sizeChangeKeepsTheTriangle_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<int>("after");
+    QTest::newRow("k = 1") << "2/3" << 1 << 1;
+    QTest::newRow("k = 5") << "2/3" << 5 << 5;
+    QTest::newRow("k = 6 from 1/6") << "1/6" << 6 << 5;
+  }
+  void sizeChangeKeepsTheTriangle() {
+    QFETCH(QString, a);
+    QFETCH(int, k);
+    QFETCH(int, after);
+    Lesson l;
+    l.Graph(a.toUtf8(), "1");
+    l.form.Command12->click();
+    l.form.State().TriangleScale = static_cast<std::int16_t>(k);
+    l.Clear();
+    l.form.Command3[2]->click();
+    QCOMPARE(int(l.form.State().TriangleScale), after);
+    QVERIFY(Describe(l.surface.Lines())
+                .contains(QStringLiteral("L 320,270-%1,270").arg(320 + 25 * after)));
+    QVERIFY(!l.form.Command12->isEnabled());
+  }
+
+  // Boxes emptied after drawing: the plane comes back without the graph.
+  void sizeChangeWithEmptiedBoxes() {
+    Lesson l;
+    l.Graph("2/3", "1");
+    l.form.Text1->clear();
+    l.form.Text2->clear();
+    l.Clear();
+    l.form.Command3[0]->click();
+    QCOMPARE(l.surface.Lines().size(), std::size_t(2 + 4 * 6));
+    QCOMPARE(l.form.State().GraphDrawn, std::int16_t{1});
+    QCOMPARE(l.Focus(), l.form.Command2);
+  }
 };
 
 QTEST_MAIN(PlaneTest)

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The typical lesson on the real program with real X input: type a and b,
+# draw the graph, line A, the slope triangle, its integer multiple, drag it,
+# change the plane size, reset and quit, checking the picture at each stage.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/x.sh"
+start_lesson "$1"
+
+type_text "2/3"
+key Return
+type_text "1"
+key Return
+click 908 336     # グラフをかく
+expect_plane 470 170 dark "graph: the point (3, 3)"
+expect_plane 400 100 white "graph: away from it"
+
+click 862 448     # Quick, so that line A appears at once
+click 828 416     # 補助線A
+expect_plane 345 270 red "line A step 0: the run"
+expect_plane 370 250 red "line A step 0: the rise"
+
+click 828 504     # 補助線C, k = 1
+expect_plane 345 270 blue "triangle k = 1: the run"
+expect_plane 370 250 blue "triangle k = 1: the rise"
+
+click 968 568     # 整数倍, k = 3
+expect_plane 445 270 blue "triangle k = 3: the run"
+expect_plane 470 220 blue "triangle k = 3: the rise"
+
+press 116 532     # drag by (30, 20) from plane (100, 500)
+for step in 1 2 3; do move_to $((116 + 10 * step)) $((532 + 7 * step)); done
+move_to 146 552
+release 146 552
+expect_plane 475 290 blue "dragged triangle: the run at y = 290"
+expect_plane 470 230 notblue "dragged triangle: gone from its old place"
+
+click 888 64      # 大: 25 pixels per unit
+expect_plane 345 600 dark "25 px/unit: grid line at x = 345"
+expect_plane 357 600 white "25 px/unit: between grid lines"
+expect_plane 400 290 blue "25 px/unit: the triangle's run at its pixel anchor"
+
+click 860 112     # 初期画面(クリア)
+expect_plane 400 290 white "reset: triangle gone"
+expect_plane 345 600 dark "reset: the plane stays at 25 px/unit"
+region_has_dark 750 240 90 34 && fail "reset: the box for a is not empty"
+
+quit_lesson
+echo "e2e lesson: ok"
