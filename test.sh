@@ -15,5 +15,6 @@ ctest --test-dir build --output-on-failure -j2
 build build-asan -DCMAKE_BUILD_TYPE=Debug -DLESSON_SANITIZE=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 ctest --test-dir build-asan --output-on-failure -j2
 echo "All tests passed."

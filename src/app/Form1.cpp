@@ -193,6 +193,19 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+// When a handler disables the button that has the focus, the toolkit would
+// pass the focus on to the next control: into a box, with its text selected,
+// or onto a button that Enter would then click. The focus rests on the window
+// instead; Tab starts again from the first control.
+bool Form1::focusNextPrevChild(bool next) {
+  QWidget* current = focusWidget();
+  if (current != nullptr && current != this && !current->isEnabled()) {
+    setFocus(Qt::OtherFocusReason);
+    return true;
+  }
+  return QWidget::focusNextPrevChild(next);
+}
+
 void Form1::SetSurface(Surface* surface) {
   Surface* next = surface != nullptr ? surface : image_.get();
   // The new surface takes over the pen, font and text position in force.

@@ -113,6 +113,7 @@ class Form1 final : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   void BuildControls();
@@ -123,6 +124,7 @@ class Form1 final : public QWidget {
   // Replays line A at once, with the Quick box ticked.
   void ReplayLineA();
   void SetAnchorByRule();
+  void SetStartValues();
   void EndProgram();
 
   LessonState state_;

@@ -13,13 +13,8 @@ namespace lesson {
 void Form1::Form_Load() {
   setWindowTitle(QString::fromUtf8("１次関数のグラフ(2)　　by r.Yorune"));
   Picture().SetFontSize(20);
-  state_.OriginX = 320;
-  state_.OriginY = 320;
   state_.UnitPx = 50;
-  state_.TriangleScale = 1;
-  state_.GraphDrawn = 0;
-  state_.LineAState = 0;
-  state_.TriangleState = 0;
+  SetStartValues();
   DrawPlane();
   for (QPushButton* b :
        {Command10, Command11, Command12, Command9, Command8[0], Command8[1], Command7}) {
@@ -29,6 +24,17 @@ void Form1::Form_Load() {
   Command6->hide();
   Command4->hide();
   Check1->hide();
+}
+
+// The fields that start-up and the initial screen both set; the scale, the
+// coefficients and the triangle's anchor are not among them.
+void Form1::SetStartValues() {
+  state_.OriginX = 320;
+  state_.OriginY = 320;
+  state_.TriangleScale = 1;
+  state_.GraphDrawn = 0;
+  state_.LineAState = 0;
+  state_.TriangleState = 0;
 }
 
 // "初期画面(クリア)": back to the empty plane for a new function. The plane
@@ -44,12 +50,7 @@ void Form1::Command2_Click() {
     resetPending_ = true;
     return;
   }
-  state_.OriginX = 320;
-  state_.OriginY = 320;
-  state_.TriangleScale = 1;
-  state_.GraphDrawn = 0;
-  state_.LineAState = 0;
-  state_.TriangleState = 0;
+  SetStartValues();
   Text1->setText(QString());
   Text2->setText(QString());
   DrawPlane();

@@ -32,9 +32,7 @@ float F(double v) {
 }
 
 void Write(Surface& pic, const PlacedText& t) {
-  pic.SetCurrentX(F(t.x));
-  pic.SetCurrentY(F(t.y));
-  pic.Print(t.text);
+  PrintAt(pic, t.x, t.y, t.text);
 }
 
 }  // namespace

@@ -34,13 +34,9 @@ void Form1::DrawPlane() {
     pic.Line(at(ox - i * u), 0, at(ox - i * u), pic.Height());
   }
   pic.SetFontBold(true);
-  pic.SetCurrentX(static_cast<float>(ox - 20));
-  pic.SetCurrentY(static_cast<float>(oy - 2));
-  pic.Print("Ｏ");
+  PrintAt(pic, ox - 20, oy - 2, "Ｏ");
   for (const ScaleNumber& number : ScaleNumbers(state_.OriginX, state_.OriginY, state_.UnitPx)) {
-    pic.SetCurrentX(number.x);
-    pic.SetCurrentY(number.y);
-    pic.Print(number.text);
+    PrintAt(pic, number.x, number.y, number.text);
   }
   // Window pixels: the plane's top-left corner lies at (16, 32).
   Label5[0]->move(ox + 4, Label5[0]->y());

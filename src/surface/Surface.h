@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "surface/Colour.h"
+#include "surface/Numeric.h"
 
 namespace lesson {
 
@@ -82,5 +83,13 @@ class Surface {
 
   SurfaceAttributes attributes_;
 };
+
+// Sets the text position, then prints: the way every text of the lesson is
+// written.
+inline void PrintAt(Surface& surface, double x, double y, std::string_view text) {
+  surface.SetCurrentX(NarrowToFloat(x));
+  surface.SetCurrentY(NarrowToFloat(y));
+  surface.Print(text);
+}
 
 }  // namespace lesson

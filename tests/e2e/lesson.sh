@@ -7,11 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x.sh"
 start_lesson "$1"
 
-type_text "2/3"
-key Return
-type_text "1"
-key Return
-click 908 336     # グラフをかく
+draw_graph_two_thirds
 expect_plane 470 170 dark "graph: the point (3, 3)"
 expect_plane 400 100 white "graph: away from it"
 

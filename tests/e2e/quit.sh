@@ -5,11 +5,7 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x.sh"
 start_lesson "$1"
-type_text "2/3"
-key Return
-type_text "1"
-key Return
-click 908 336   # グラフをかく
+draw_graph_two_thirds
 click 828 416   # 補助線A: the animation starts
 sleep 1.5
 start=$(date +%s%N)

@@ -69,6 +69,15 @@ expect_pixel() {
   esac || fail "$4: pixel ($1, $2) is $got, expected $3"
 }
 
+# Types a = 2/3 and b = 1 with Enter after each, then clicks "グラフをかく".
+draw_graph_two_thirds() {
+  type_text "2/3"
+  key Return
+  type_text "1"
+  key Return
+  click 908 336
+}
+
 # expect_plane X Y COLOUR WHAT: a pixel of the plane, in plane coordinates.
 expect_plane() { expect_pixel $((16 + $1)) $((32 + $2)) "$3" "$4"; }
 
