@@ -22,10 +22,10 @@ QColor ToQColor(Colour c) {
   return QColor(c.r, c.g, c.b);
 }
 
-QString ObjectName(const ControlSpec& spec) {
-  QString name = QString::fromUtf8(spec.name);
-  if (spec.index >= 0)
-    name += QStringLiteral("(%1)").arg(spec.index);
+QString ObjectName(const ControlSpec& control) {
+  QString name = QString::fromUtf8(control.name);
+  if (control.index >= 0)
+    name += QStringLiteral("(%1)").arg(control.index);
   return name;
 }
 
@@ -55,10 +55,10 @@ Form1::~Form1() = default;
 
 void Form1::BuildControls() {
   QWidget* previous = nullptr;
-  for (const ControlSpec& spec : kControls) {
-    const QString text = QString::fromUtf8(spec.text);
+  for (const ControlSpec& control : kControls) {
+    const QString text = QString::fromUtf8(control.text);
     QWidget* widget = nullptr;
-    switch (spec.kind) {
+    switch (control.kind) {
       case ControlKind::kTextBox: {
         auto* box = new QLineEdit(this);
         // Digits, signs and the fraction bar are typed as plain ASCII: no
@@ -92,19 +92,19 @@ void Form1::BuildControls() {
         widget = Picture1 = new PictureBox(*image_, this);
         break;
     }
-    widget->setObjectName(ObjectName(spec));
-    widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
-    if (spec.fontPoints > 0)
-      widget->setFont(ControlFont(spec.fontPoints, spec.bold));
-    if (spec.textColour || spec.background) {
+    widget->setObjectName(ObjectName(control));
+    widget->setGeometry(control.left, control.top, control.width, control.height);
+    if (control.fontPoints > 0)
+      widget->setFont(ControlFont(control.fontPoints, control.bold));
+    if (control.textColour || control.background) {
       QPalette palette = widget->palette();
-      if (spec.textColour)
-        palette.setColor(QPalette::WindowText, ToQColor(*spec.textColour));
-      if (spec.background)
-        palette.setColor(QPalette::Window, ToQColor(*spec.background));
+      if (control.textColour)
+        palette.setColor(QPalette::WindowText, ToQColor(*control.textColour));
+      if (control.background)
+        palette.setColor(QPalette::Window, ToQColor(*control.background));
       widget->setPalette(palette);
     }
-    if (spec.kind == ControlKind::kLabel) {
+    if (control.kind == ControlKind::kLabel) {
       // Labels lie beneath the other controls, which may cover parts of them.
       widget->lower();
     } else if (widget->focusPolicy() != Qt::NoFocus) {

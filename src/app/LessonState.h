@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "plane/PixelMapping.h"
+
 namespace lesson {
 
 // Everything the lesson remembers between events. One record, owned by the
@@ -22,15 +24,8 @@ struct LessonState {
   std::int16_t LineAState = 0;     // 1 while auxiliary line A is shown
   std::int16_t TriangleState = 0;  // 0 none, 1 shown, 2 being dragged
   std::int16_t GraphDrawn = 0;     // 1 once the graph has been drawn
-};
 
-// The plane's pixel for a point in lesson units: x grows to the right and y
-// upwards on the screen.
-inline double PixelX(const LessonState& s, double x) {
-  return s.OriginX + x * s.UnitPx;
-}
-inline double PixelY(const LessonState& s, double y) {
-  return s.OriginY - y * s.UnitPx;
-}
+  PixelMapping Mapping() const { return {OriginX, OriginY, UnitPx}; }
+};
 
 }  // namespace lesson

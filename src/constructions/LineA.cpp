@@ -15,9 +15,7 @@ namespace {
 
 LineAInputs ReadLineAInputs(const LessonState& s, const Surface& pic) {
   LineAInputs in;
-  in.originX = s.OriginX;
-  in.originY = s.OriginY;
-  in.unitPx = s.UnitPx;
+  in.plane = s.Mapping();
   in.a = s.SlopeA;
   in.b = s.InterceptB;
   in.p = s.SlopeNum;

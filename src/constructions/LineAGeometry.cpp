@@ -9,21 +9,21 @@ namespace lesson {
 namespace {
 
 double Column(const LineAInputs& in, int i) {
-  return in.originX + static_cast<double>(in.unitPx) * i;
+  return in.plane.X(i);
 }
 
 // The graph's pixel row at x = i; U*b is a single-precision product.
 double Row(const LineAInputs& in, int i) {
-  const float ub = static_cast<float>(in.unitPx) * in.b;
-  return in.originY + (-in.a) * (static_cast<double>(in.unitPx) * i) - ub;
+  const float ub = static_cast<float>(in.plane.unitPx) * in.b;
+  return in.plane.originY + (-in.a) * (static_cast<double>(in.plane.unitPx) * i) - ub;
 }
 
 }  // namespace
 
 bool LineAInRange(const LineAInputs& in, int i) {
   // U*q in 32 bits: no denominator can make it wrap.
-  const double left = -static_cast<double>(static_cast<int>(in.unitPx) * in.q);
-  const double margin = std::fabs(static_cast<double>(in.unitPx) * in.q * in.a);
+  const double left = -static_cast<double>(static_cast<int>(in.plane.unitPx) * in.q);
+  const double margin = std::fabs(static_cast<double>(in.plane.unitPx) * in.q * in.a);
   const double x0 = Column(in, i);
   const double y0 = Row(in, i);
   return left < x0 && x0 < in.width && -margin < y0 && y0 < in.height + margin;
@@ -31,7 +31,7 @@ bool LineAInRange(const LineAInputs& in, int i) {
 
 LineAStep LineAStepAt(const LineAInputs& in, int i) {
   LineAStep s;
-  const double u = in.unitPx;
+  const double u = in.plane.unitPx;
   s.x0 = Column(in, i);
   s.x1 = Column(in, i + 1);
   s.y0 = Row(in, i);

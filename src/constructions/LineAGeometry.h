@@ -3,15 +3,15 @@
 #include <cstdint>
 #include <string>
 
+#include "plane/PixelMapping.h"
+
 #include "constructions/SlopeLabel.h"
 
 namespace lesson {
 
 // What one step of auxiliary line A reads from the lesson.
 struct LineAInputs {
-  std::int16_t originX = 320;
-  std::int16_t originY = 320;
-  std::int16_t unitPx = 50;
+  PixelMapping plane;
   double a = 0;        // slope
   float b = 0;         // intercept
   double p = 0;        // numerator as typed

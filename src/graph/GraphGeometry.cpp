@@ -36,21 +36,20 @@ std::optional<GraphStroke> CutStroke(double originX, double originY, double unit
 
 }  // namespace
 
-std::optional<GraphStroke> GraphEndPoints(std::int16_t originX, std::int16_t originY,
-                                          std::int16_t unitPx, double a, float b) {
-  const int fortyU = 40 * unitPx;  // at most 4000 in size for the plane sizes offered
-  const float ub = static_cast<float>(unitPx) * b;
-  const double x1 = originX - static_cast<double>(fortyU);
-  const double y1 = originY + (fortyU * a - ub);
-  const double x2 = originX + static_cast<double>(fortyU);
-  const double y2 = originY + (-fortyU * a - ub);
+std::optional<GraphStroke> GraphEndPoints(const PixelMapping& plane, double a, float b) {
+  const int fortyU = 40 * plane.unitPx;  // at most 4000 in size for the plane sizes offered
+  const float ub = static_cast<float>(plane.unitPx) * b;
+  const double x1 = plane.X(-40);
+  const double y1 = plane.originY + (fortyU * a - ub);
+  const double x2 = plane.X(40);
+  const double y2 = plane.originY + (-fortyU * a - ub);
   const auto fx1 = FloatInRange(x1);
   const auto fy1 = FloatInRange(y1);
   const auto fx2 = FloatInRange(x2);
   const auto fy2 = FloatInRange(y2);
   if (fx1 && fy1 && fx2 && fy2)
     return GraphStroke{*fx1, *fy1, *fx2, *fy2};
-  return CutStroke(originX, originY, unitPx, a, b);
+  return CutStroke(plane.originX, plane.originY, plane.unitPx, a, b);
 }
 
 }  // namespace lesson

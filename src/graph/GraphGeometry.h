@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "plane/PixelMapping.h"
+
 namespace lesson {
 
 // The stroke of the graph of y = ax + b, in plane pixels.
@@ -21,7 +23,6 @@ struct GraphStroke {
 // 1e35 and steeper), the stroke is instead cut in double precision to the
 // part that runs within a million pixels of the plane, which shows the same
 // visible line. Nothing is returned when no part of the line comes that near.
-std::optional<GraphStroke> GraphEndPoints(std::int16_t originX, std::int16_t originY,
-                                          std::int16_t unitPx, double a, float b);
+std::optional<GraphStroke> GraphEndPoints(const PixelMapping& plane, double a, float b);
 
 }  // namespace lesson

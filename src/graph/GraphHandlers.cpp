@@ -57,8 +57,7 @@ void Form1::Command5_Click() {
     }
   }
 
-  if (const auto line = GraphEndPoints(state_.OriginX, state_.OriginY, state_.UnitPx, state_.SlopeA,
-                                       state_.InterceptB)) {
+  if (const auto line = GraphEndPoints(state_.Mapping(), state_.SlopeA, state_.InterceptB)) {
     Picture().Line(line->x1, line->y1, line->x2, line->y2);
   }
   if (state_.LineAState == 0) {

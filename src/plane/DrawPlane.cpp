@@ -6,6 +6,7 @@
 #include "plane/Pause.h"
 #include "plane/PlaneGeometry.h"
 #include "surface/Colour.h"
+#include "surface/Numeric.h"
 #include "surface/Surface.h"
 
 namespace lesson {
@@ -16,9 +17,9 @@ namespace lesson {
 // bold; the font size stays as it was.
 void Form1::DrawPlane() {
   Surface& pic = Picture();
-  const int ox = state_.OriginX;
-  const int oy = state_.OriginY;
-  const int u = state_.UnitPx;
+  const PixelMapping at = state_.Mapping();
+  const float ox = state_.OriginX;
+  const float oy = state_.OriginY;
   pic.Cls();
   const std::int16_t n = GridLineCount(pic.Width(), state_.UnitPx);
   pic.SetForeColor(QBColor(0));
@@ -27,11 +28,14 @@ void Form1::DrawPlane() {
   pic.Line(ox, 0, ox, pic.Height());
   pic.SetDrawWidth(1);
   for (int i = 1; i <= n; ++i) {
-    const auto at = [](int pixel) { return static_cast<float>(pixel); };
-    pic.Line(0, at(oy + i * u), pic.Width(), at(oy + i * u));
-    pic.Line(at(ox + i * u), 0, at(ox + i * u), pic.Height());
-    pic.Line(0, at(oy - i * u), pic.Width(), at(oy - i * u));
-    pic.Line(at(ox - i * u), 0, at(ox - i * u), pic.Height());
+    const float below = NarrowToFloat(at.Y(-i));
+    const float right = NarrowToFloat(at.X(i));
+    const float above = NarrowToFloat(at.Y(i));
+    const float left = NarrowToFloat(at.X(-i));
+    pic.Line(0, below, pic.Width(), below);
+    pic.Line(right, 0, right, pic.Height());
+    pic.Line(0, above, pic.Width(), above);
+    pic.Line(left, 0, left, pic.Height());
   }
   pic.SetFontBold(true);
   PrintAt(pic, ox - 20, oy - 2, "Ｏ");
@@ -39,8 +43,8 @@ void Form1::DrawPlane() {
     PrintAt(pic, number.x, number.y, number.text);
   }
   // Window pixels: the plane's top-left corner lies at (16, 32).
-  Label5[0]->move(ox + 4, Label5[0]->y());
-  Label5[1]->move(Label5[1]->x(), oy + 28);
+  Label5[0]->move(state_.OriginX + 4, Label5[0]->y());
+  Label5[1]->move(Label5[1]->x(), state_.OriginY + 28);
   pic.SetDrawWidth(3);
 }
 

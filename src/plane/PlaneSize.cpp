@@ -24,8 +24,7 @@ void Form1::Command3_Click(std::int16_t index) {
   if (state_.GraphDrawn == 1)
     Command5_Click();
   if (state_.LineAState == 1) {
-    SetQuick(true);
-    Command10_Click();
+    ReplayLineA();
     SetQuick(false);
   }
   if (state_.TriangleState == 1) {
