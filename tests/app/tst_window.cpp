@@ -160,13 +160,19 @@ class WindowTest : public QObject {
 
   // Ending from inside a wait of an animation: no further wait is made and the
   // window goes at once.
+  void quitEndsAtOnceEvenDuringAnAnimation_data() {
+    QTest::addColumn<bool>("byClosing");
+    QTest::newRow("終了") << false;
+    QTest::newRow("closing the window") << true;
+  }
   void quitEndsAtOnceEvenDuringAnAnimation() {
+    QFETCH(bool, byClosing);
     Lesson l;
     bool ended = false;
     l.form.SetEndAction([&] { ended = true; });
     l.form.show();
     l.Graph("2/3", "1");
-    l.pacer.At(3, [&] { l.form.Command1->click(); });
+    l.pacer.At(3, [&] { byClosing ? void(l.form.close()) : l.form.Command1->click(); });
     l.form.Command10->click();
     QVERIFY(ended && l.form.Ending() && !l.form.isVisible());
     QCOMPARE(l.pacer.waits.size(), std::size_t{4});
