@@ -17,6 +17,4 @@ struct Colour {
 // 0..15 are taken modulo 16 so that no index can read outside the table.
 Colour QBColor(int index);
 
-inline constexpr Colour kWhite{255, 255, 255};
-
 }  // namespace lesson
