@@ -18,8 +18,10 @@ install_missing() {
     sudo=(sudo)
   fi
   echo "Installing: ${missing[*]}"
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+  # Wait for another apt run to finish rather than fail on its lock.
+  local apt=(apt-get -o DPkg::Lock::Timeout=600)
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "${apt[@]}" update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "${apt[@]}" install -y -qq --no-install-recommends \
     "${missing[@]}"
 }
 
