@@ -1,8 +1,14 @@
 # Shared by run.sh and test.sh: installs what is missing and builds.
 
 # Packages the build needs, and those the tests and the program need besides.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic)
+# librsvg2-bin renders the icon's PNG sizes from its SVG.
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic librsvg2-bin)
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick)
+# What ./package.sh needs besides the build: debhelper and dpkg-dev build the
+# .deb; lintian, desktop-file-utils, appstream and file check it; xvfb, xauth,
+# xdotool and x11-utils (xprop) start its program and look at the window.
+PACKAGE_PACKAGES=(debhelper dpkg-dev lintian desktop-file-utils appstream file xvfb xauth xdotool
+  x11-utils)
 
 # Installs those of the given Debian packages that are not installed yet,
 # through sudo when not running as root.

@@ -1,10 +1,31 @@
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include "app/Form1.h"
 
+namespace {
+
+// The icon of the installed menu entry, found through the icon theme; from
+// the build tree, where no theme holds it, the same icon compiled in.
+QIcon WindowIcon() {
+  QIcon builtIn;
+  QDirIterator it(QStringLiteral(":/icons"), QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    builtIn.addFile(it.next());
+  }
+  return QIcon::fromTheme(QStringLiteral(LESSON_APP_ID), builtIn);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // Ties the window to its menu entry, so that the task bar shows that entry's
+  // name and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral(LESSON_APP_ID));
+  QApplication::setWindowIcon(WindowIcon());
   // One look on every desktop, whatever theme the machine has.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   lesson::Form1 form;
