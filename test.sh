@@ -17,4 +17,10 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 ctest --test-dir build-asan --output-on-failure -j2
+
+# The Debian package: build it into dist/ and check it as a school machine
+# receives it (lintian, the menu entry, the metainfo, the program started
+# from the unpacked package).
+./package.sh
+
 echo "All tests passed."
