@@ -29,7 +29,10 @@ if [ "${1:-}" = --window ]; then
   done
   [ -n "$win" ] || fail "no window with the lesson's caption within 10 s"
   xprop -id "$win" _NET_WM_NAME
-  xprop -id "$win" WM_CLASS | tee /dev/stderr | grep -q "\"$wm_class\"" ||
+  # Task bars on X11 match the window to its menu entry by this class.
+  class=$(xprop -id "$win" WM_CLASS)
+  echo "$class"
+  grep -q "\"$wm_class\"" <<<"$class" ||
     fail "the window's class is not the menu entry's StartupWMClass $wm_class"
   # grep reads all of xprop's long output: with -q it would stop at the
   # first match and xprop, cut off, would fail the pipeline.
