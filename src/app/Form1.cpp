@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "app/ControlTable.h"
 #include "app/Fonts.h"
 #include "plane/Pause.h"
+#include "scaling/ScaledLayout.h"
 #include "surface/ImageSurface.h"
 #include "surface/PictureBox.h"
 
@@ -39,16 +41,26 @@ Form1::Form1(QWidget* parent)
       pacer_(realPacer_.get()),
       endAction_([] { QCoreApplication::exit(0); }) {
   InstallFontSubstitutes();
-  setFixedSize(kFormWidth, kFormHeight);
+  // The window opens at the size of its layout and may be made larger (or
+  // somewhat smaller): everything is then shown scaled.
+  resize(kFormWidth, kFormHeight);
+  setMinimumSize(kFormWidth / 2, kFormHeight / 2);
   setFont(DefaultWindowFont());
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, ToQColor(kLightGreen));
   setPalette(palette);
   setAutoFillBackground(true);
   BuildControls();
+  layout_ = std::make_unique<ScaledLayout>(*this);
+  for (QObject* child : children()) {
+    if (auto* control = qobject_cast<QWidget*>(child))
+      layout_->Add(control);
+  }
+  NameControls();
   ConnectHandlers();
   Form_Load();
   Text1->setFocus();
+  DescribeControls();
 }
 
 Form1::~Form1() = default;
@@ -86,7 +98,7 @@ void Form1::BuildControls() {
       case ControlKind::kCheckBox:
         widget = new QCheckBox(text, this);
         // Narrow spacing, so that "Quick" fits its 49-pixel box whole.
-        widget->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
+        widget->setStyleSheet(QStringLiteral("QCheckBox { spacing: %1px; }").arg(kCheckBoxSpacing));
         break;
       case ControlKind::kPicture:
         widget = Picture1 = new PictureBox(*image_, this);
@@ -147,8 +159,13 @@ void Form1::BuildControls() {
 }
 
 void Form1::ConnectHandlers() {
+  // Every handler that an event starts is followed by bringing the
+  // accessible descriptions up to date.
   const auto onClick = [this](QPushButton* b, void (Form1::*handler)()) {
-    connect(b, &QPushButton::clicked, this, handler);
+    connect(b, &QPushButton::clicked, this, [this, handler] {
+      (this->*handler)();
+      AfterHandler();
+    });
   };
   onClick(Command1, &Form1::Command1_Click);
   onClick(Command2, &Form1::Command2_Click);
@@ -159,20 +176,46 @@ void Form1::ConnectHandlers() {
   onClick(Command11, &Form1::Command11_Click);
   onClick(Command12, &Form1::Command12_Click);
   for (std::size_t i = 0; i < Command3.size(); ++i) {
-    connect(Command3[i], &QPushButton::clicked, this,
-            [this, i] { Command3_Click(static_cast<std::int16_t>(i)); });
+    connect(Command3[i], &QPushButton::clicked, this, [this, i] {
+      Command3_Click(static_cast<std::int16_t>(i));
+      AfterHandler();
+    });
   }
   for (std::size_t i = 0; i < Command8.size(); ++i) {
-    connect(Command8[i], &QPushButton::clicked, this,
-            [this, i] { Command8_Click(static_cast<std::int16_t>(i)); });
+    connect(Command8[i], &QPushButton::clicked, this, [this, i] {
+      Command8_Click(static_cast<std::int16_t>(i));
+      AfterHandler();
+    });
   }
   Picture1->SetPointerHandlers(
-      [this](std::int16_t b, std::int16_t s, float x, float y) { Picture1_MouseDown(b, s, x, y); },
-      [this](std::int16_t b, std::int16_t s, float x, float y) { Picture1_MouseMove(b, s, x, y); },
-      [this](std::int16_t b, std::int16_t s, float x, float y) { Picture1_MouseUp(b, s, x, y); });
+      [this](std::int16_t b, std::int16_t s, float x, float y) {
+        Picture1_MouseDown(b, s, x, y);
+        AfterHandler();
+      },
+      [this](std::int16_t b, std::int16_t s, float x, float y) {
+        Picture1_MouseMove(b, s, x, y);
+        AfterHandler();
+      },
+      [this](std::int16_t b, std::int16_t s, float x, float y) {
+        Picture1_MouseUp(b, s, x, y);
+        AfterHandler();
+      });
+  Picture1->SetArrowKeyHandler([this](int key, std::int16_t shift) {
+    Picture1_KeyDown(key, shift);
+    AfterHandler();
+  });
+  // The focus frame around the plane comes and goes with its focus.
+  Picture1->installEventFilter(this);
+  auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+  fullScreen->setContext(Qt::WindowShortcut);
+  connect(fullScreen, &QShortcut::activated, this, &Form1::ToggleFullScreen);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Picture1 &&
+      (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    update();
+  }
   if (event->type() == QEvent::KeyPress && (watched == Text1 || watched == Text2)) {
     const auto* key = static_cast<QKeyEvent*>(event);
     int code = 0;

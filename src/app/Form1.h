@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QRect>
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -15,9 +18,11 @@ class QPushButton;
 
 namespace lesson {
 
+class Announcer;
 class ImageSurface;
 class Pacer;
 class PictureBox;
+class ScaledLayout;
 class Surface;
 
 // The lesson window: the coordinate plane on the left, the entry of a and b
@@ -92,6 +97,14 @@ class Form1 final : public QWidget {
   void Picture1_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
   void Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
   void Picture1_MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+  // An arrow key on the focused plane: the triangle moved as by a drag.
+  void Picture1_KeyDown(int key, std::int16_t shift);
+
+  // --- the window at another size (scaling/) -------------------------------
+  // F11: full screen and back.
+  void ToggleFullScreen();
+  // Where every control stands at the base size and at the current scale.
+  const ScaledLayout& Layout() const { return *layout_; }
 
   // --- seams ----------------------------------------------------------------
   // The surface the handlers draw on: the plane's image unless a test has put
@@ -114,6 +127,8 @@ class Form1 final : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   bool focusNextPrevChild(bool next) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void BuildControls();
@@ -126,6 +141,14 @@ class Form1 final : public QWidget {
   void SetAnchorByRule();
   void SetStartValues();
   void EndProgram();
+  // Accessible names and descriptions (access/): set once, and brought up to
+  // date after every handler that an event started.
+  void NameControls();
+  void DescribeControls();
+  void AfterHandler();
+
+  static constexpr int kCheckBoxSpacing = 3;
+  static constexpr std::chrono::milliseconds kWindowManagerGrace{300};
 
   LessonState state_;
   std::unique_ptr<ImageSurface> image_;
@@ -136,6 +159,13 @@ class Form1 final : public QWidget {
   bool ending_ = false;
   int waitDepth_ = 0;          // waits in progress, nested ones included
   bool resetPending_ = false;  // a reset clicked during a wait, to follow it
+  std::unique_ptr<ScaledLayout> layout_;
+  bool fullScreen_ = false;  // F11 has asked for full screen
+  QRect normalGeometry_;     // the window's place before full screen
+  Announcer* planeAnnouncer_ = nullptr;
+  // The texts from which the graph on the plane was drawn.
+  QString graphSlopeText_;
+  QString graphInterceptText_;
 };
 
 }  // namespace lesson

@@ -2,6 +2,9 @@
 
 #include <QPushButton>
 
+#include "surface/ImageSurface.h"
+#include "surface/PictureBox.h"
+
 #include "app/Form1.h"
 
 namespace lesson {
@@ -38,6 +41,42 @@ void Form1::Picture1_MouseUp(std::int16_t, std::int16_t, float, float) {
   if (state_.TriangleState == 2)
     state_.TriangleState = 1;
   SetQuick(false);
+}
+
+// An arrow key on the focused plane moves the shown triangle one unit of the
+// current scale (with Shift one pixel) through a press, a move by that
+// displacement and a release, so that it ends exactly as after a drag. The
+// press lies at the plane's centre, where the displacement stays exact.
+// The focus stays on the plane, ready for the next key.
+void Form1::Picture1_KeyDown(int key, std::int16_t shift) {
+  if (state_.TriangleState != 1)
+    return;
+  const float step = (shift & 1) != 0 ? 1.0f : static_cast<float>(state_.UnitPx);
+  float dx = 0;
+  float dy = 0;
+  switch (key) {
+    case Qt::Key_Left:
+      dx = -step;
+      break;
+    case Qt::Key_Right:
+      dx = step;
+      break;
+    case Qt::Key_Up:
+      dy = -step;
+      break;
+    case Qt::Key_Down:
+      dy = step;
+      break;
+    default:
+      return;
+  }
+  const float x = ImageSurface::kSize / 2.0f;
+  const float y = ImageSurface::kSize / 2.0f;
+  Picture1_MouseDown(1, shift, x, y);
+  Picture1_MouseMove(1, shift, x + dx, y + dy);
+  Picture1_MouseUp(1, shift, x + dx, y + dy);
+  if (!ending_)
+    Picture1->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace lesson

@@ -48,6 +48,8 @@ void Form1::Command5_Click() {
     state_.SlopeDen = reading.coefficients.slopeDen;
     state_.SlopeA = reading.coefficients.slopeA;
     state_.InterceptB = reading.coefficients.interceptB;
+    graphSlopeText_ = slopeText;
+    graphInterceptText_ = interceptText;
   } else {
     offending = reading.outcome == CoefficientReading::Outcome::kInterceptInvalid ? Text2 : Text1;
     if (state_.GraphDrawn != 1) {

@@ -5,6 +5,7 @@
 #include "app/Form1.h"
 #include "plane/Pause.h"
 #include "plane/PlaneGeometry.h"
+#include "scaling/ScaledLayout.h"
 #include "surface/Colour.h"
 #include "surface/Numeric.h"
 #include "surface/Surface.h"
@@ -42,9 +43,9 @@ void Form1::DrawPlane() {
   for (const ScaleNumber& number : ScaleNumbers(state_.OriginX, state_.OriginY, state_.UnitPx)) {
     PrintAt(pic, number.x, number.y, number.text);
   }
-  // Window pixels: the plane's top-left corner lies at (16, 32).
-  Label5[0]->move(state_.OriginX + 4, Label5[0]->y());
-  Label5[1]->move(Label5[1]->x(), state_.OriginY + 28);
+  // Window pixels of the layout: the plane's top-left corner lies at (16, 32).
+  layout_->Move(Label5[0], state_.OriginX + 4, layout_->Base(Label5[0]).top);
+  layout_->Move(Label5[1], layout_->Base(Label5[1]).left, state_.OriginY + 28);
   pic.SetDrawWidth(3);
 }
 

@@ -3,6 +3,7 @@
 #include "app/ControlTable.h"
 #include "app/Fonts.h"
 #include "app/Form1.h"
+#include "scaling/ScaledLayout.h"
 #include "surface/Numeric.h"
 
 namespace lesson {
@@ -12,9 +13,9 @@ namespace lesson {
 // scale with whatever was shown.
 void Form1::Command3_Click(std::int16_t index) {
   for (QPushButton* b : Command3)
-    b->setFont(ControlFont(12, false));
+    layout_->SetFont(b, ControlFont(12, false));
   if (index >= 0 && index < static_cast<std::int16_t>(Command3.size())) {
-    Command3[static_cast<std::size_t>(index)]->setFont(ControlFont(20, true));
+    layout_->SetFont(Command3[static_cast<std::size_t>(index)], ControlFont(20, true));
   }
   static constexpr std::array<std::int16_t, 4> kUnits{100, 50, 25, 14};
   if (index >= 0 && index < static_cast<std::int16_t>(kUnits.size())) {

@@ -1,5 +1,6 @@
 #include "surface/PictureBox.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -38,8 +39,20 @@ std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers) {
 PictureBox::PictureBox(ImageSurface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setFocusPolicy(Qt::NoFocus);
-  surface_.SetChangeListener([this](const QRectF& area) { update(area.toAlignedRect()); });
+  // Tab only: a pointer press must not move the focus away from where the
+  // lesson puts it.
+  setFocusPolicy(Qt::TabFocus);
+  surface_.SetChangeListener([this](const QRectF& area) {
+    update(QRectF(area.topLeft() * scale_, area.size() * scale_).toAlignedRect());
+  });
+}
+
+void PictureBox::SetScale(double scale) {
+  if (!(scale > 0) || scale == scale_)
+    return;
+  scale_ = scale;
+  surface_.SetDevicePixelRatio(devicePixelRatioF() * scale_);
+  update();
 }
 
 void PictureBox::SetPointerHandlers(PointerHandler down, PointerHandler move, PointerHandler up) {
@@ -50,10 +63,11 @@ void PictureBox::SetPointerHandlers(PointerHandler down, PointerHandler move, Po
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   // The window may have moved to a screen with another pixel ratio.
-  surface_.SetDevicePixelRatio(devicePixelRatioF());
+  surface_.SetDevicePixelRatio(devicePixelRatioF() * scale_);
   QPainter painter(this);
   const QRect area = event->rect();
-  const qreal ratio = surface_.DevicePixelRatio();
+  // Image pixels per widget pixel: the screen's ratio.
+  const qreal ratio = surface_.DevicePixelRatio() / scale_;
   const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
                       area.height() * ratio);
   painter.drawImage(QRectF(area), surface_.Image(), source);
@@ -76,6 +90,21 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
   Deliver(up_, event, true);
 }
 
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      event->accept();
+      if (arrows_)
+        arrows_(event->key(), ShiftCode(event->modifiers()));
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
 void PictureBox::Deliver(const PointerHandler& handler, QMouseEvent* event, bool releasedButton) {
   event->accept();
   if (!handler)
@@ -85,7 +114,7 @@ void PictureBox::Deliver(const PointerHandler& handler, QMouseEvent* event, bool
   const Qt::MouseButtons buttons = releasedButton || event->type() != QEvent::MouseMove
                                        ? Qt::MouseButtons(event->button())
                                        : event->buttons();
-  const QPointF at = event->position();
+  const QPointF at = event->position() / scale_;
   handler(ButtonCode(buttons), ShiftCode(event->modifiers()), NarrowToFloat(at.x()),
           NarrowToFloat(at.y()));
 }

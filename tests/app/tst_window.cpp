@@ -95,10 +95,11 @@ class WindowTest : public QObject {
              (std::array<int, 8>{320, 320, 50, 1, 0, 0, 0, 0}));
     QCOMPARE(form.Picture().FontSize(), 20.0f);
     QCOMPARE(QApplication::focusWidget(), form.Text1);
-    // Tab skips the labels, the plane and every hidden or disabled control.
-    const std::vector<QWidget*> order{
-        form.Text2,       form.Command5,    form.Command2, form.Command1,    form.Command3[0],
-        form.Command3[1], form.Command3[2], form.Check2,   form.Command3[3], form.Text1};
+    // Tab skips the labels and every hidden or disabled control.
+    const std::vector<QWidget*> order{form.Text2,       form.Command5,    form.Command2,
+                                      form.Command1,    form.Picture1,    form.Command3[0],
+                                      form.Command3[1], form.Command3[2], form.Check2,
+                                      form.Command3[3], form.Text1};
     for (QWidget* next : order) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), next);

@@ -1,0 +1,57 @@
+// The window shown larger than its layout, for a projector or a large
+// screen: everything scaled by one factor and centred on the background.
+
+#include <QCheckBox>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/Form1.h"
+#include "scaling/ScaledLayout.h"
+#include "surface/PictureBox.h"
+
+namespace lesson {
+
+void Form1::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const WindowScale scale = WindowScale::Fit(width(), height());
+  // A new style sheet repolishes the box and resets its font: it comes
+  // before the fonts are set, and only when the spacing changes.
+  const QString spacing =
+      QStringLiteral("QCheckBox { spacing: %1px; }").arg(scale.Length(kCheckBoxSpacing));
+  for (QCheckBox* box : {Check1, Check2}) {
+    if (box->styleSheet() != spacing)
+      box->setStyleSheet(spacing);
+  }
+  layout_->Apply(scale);
+  if (Check2->font() != font()) {
+    for (QCheckBox* box : {Check1, Check2})
+      box->setFont(font());
+  }
+  Picture1->SetScale(scale.factor);
+  update();
+}
+
+// F11. The window manager normally sizes a full-screen window to its screen;
+// where none does (a bare X server), the window is sized to the screen
+// itself once the manager has had time to act, and given back its place on
+// the way back.
+void Form1::ToggleFullScreen() {
+  if (fullScreen_) {
+    fullScreen_ = false;
+    showNormal();
+    if (normalGeometry_.isValid() && geometry() != normalGeometry_)
+      setGeometry(normalGeometry_);
+    return;
+  }
+  fullScreen_ = true;
+  normalGeometry_ = geometry();
+  showFullScreen();
+  QTimer::singleShot(kWindowManagerGrace, this, [this] {
+    QScreen* s = screen();
+    if (fullScreen_ && s != nullptr && geometry() != s->geometry())
+      setGeometry(s->geometry());
+  });
+}
+
+}  // namespace lesson
