@@ -1,5 +1,7 @@
 #include <QTest>
 
+#include "surface/PictureBox.h"
+
 #include "support/Recording.h"
 
 using namespace lesson;
@@ -213,6 +215,51 @@ class TriangleControlsTest : public QObject {
       QCOMPARE(l.pacer.waits[i].ms, 0);
     l.form.Picture1_MouseUp(1, 0, 5, 5);
     QVERIFY(!l.form.Quick());
+  }
+
+  // An arrow key on the focused plane draws exactly what a pointer drag by
+  // one unit (with Shift one pixel) draws, and ends with Quick unticked and
+  // the focus still on the plane. With no triangle it does nothing.
+  void arrowKeysDragTheTriangle_data() {
+    QTest::addColumn<bool>("triangle");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QPointF>("moved");  // the anchor's displacement
+    QTest::newRow("right: one unit") << true << int(Qt::Key_Right) << false << QPointF(25, 0);
+    QTest::newRow("up: one unit") << true << int(Qt::Key_Up) << false << QPointF(0, -25);
+    QTest::newRow("Shift+left: one pixel") << true << int(Qt::Key_Left) << true << QPointF(-1, 0);
+    QTest::newRow("Shift+down: one pixel") << true << int(Qt::Key_Down) << true << QPointF(0, 1);
+    QTest::newRow("no triangle: nothing") << false << int(Qt::Key_Right) << false << QPointF();
+  }
+  void arrowKeysDragTheTriangle() {
+    QFETCH(bool, triangle);
+    QFETCH(int, key);
+    QFETCH(bool, shift);
+    QFETCH(QPointF, moved);
+    Lesson byKey;
+    Lesson byPointer;
+    for (Lesson* l : {&byKey, &byPointer}) {
+      l->form.show();
+      l->form.Command3[2]->click();  // 25 pixels per unit
+      l->Graph("2/3", "1");
+      if (triangle)
+        l->form.Command12->click();
+      l->form.SetQuick(true);  // ticked by the user
+      l->Clear();
+    }
+    byKey.form.Picture1->setFocus();
+    QTest::keyClick(byKey.form.Picture1, Qt::Key(key), shift ? Qt::ShiftModifier : Qt::NoModifier);
+    if (triangle) {
+      byPointer.form.Picture1_MouseDown(1, 0, 100, 100);
+      byPointer.form.Picture1_MouseMove(1, 0, 100 + moved.x(), 100 + moved.y());
+      byPointer.form.Picture1_MouseUp(1, 0, 100 + moved.x(), 100 + moved.y());
+    }
+    QCOMPARE(Describe(byKey.surface.calls), Describe(byPointer.surface.calls));
+    const LessonState& s = byKey.form.State();
+    QCOMPARE(QPointF(s.TriangleX, s.TriangleY), triangle ? QPointF(320, 295) + moved : QPointF());
+    QCOMPARE(byKey.form.Quick(), !triangle);
+    QCOMPARE(s.TriangleState, std::int16_t(triangle ? 1 : 0));
+    QCOMPARE(byKey.Focus(), byKey.form.Picture1);
   }
 
   // "大" clicked while the triangle is being drawn: the rest of it follows the
