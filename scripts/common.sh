@@ -3,7 +3,10 @@
 # Packages the build needs, and those the tests and the program need besides.
 # librsvg2-bin renders the icon's PNG sizes from its SVG.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic librsvg2-bin)
-TEST_PACKAGES=(xvfb xauth xdotool imagemagick)
+TEST_PACKAGES=(xvfb xauth xdotool imagemagick
+  # The accessibility test reads the window as a screen reader does: the
+  # AT-SPI bus and registry, a private session bus, and Python's client.
+  at-spi2-core dbus dbus-daemon python3-pyatspi python3-gi gir1.2-atspi-2.0)
 # What ./package.sh needs besides the build: debhelper and dpkg-dev build the
 # .deb; lintian, desktop-file-utils, appstream and file check it; xvfb, xauth,
 # xdotool and x11-utils (xprop) start its program and look at the window.

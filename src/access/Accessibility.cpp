@@ -2,6 +2,8 @@
 // the plane's description of what it shows, and the frame that shows the
 // keyboard focus on the plane.
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -47,9 +49,17 @@ constexpr AccessibleText kTexts[] = {
 
 constexpr int kUnits[] = {100, 50, 25, 14};
 
+// The plane reads as a picture the pupil can work on, not as a bare panel.
+QAccessibleInterface* PlaneInterface(const QString&, QObject* object) {
+  if (auto* plane = qobject_cast<PictureBox*>(object))
+    return new QAccessibleWidget(plane, QAccessible::Canvas);
+  return nullptr;
+}
+
 }  // namespace
 
 void Form1::NameControls() {
+  QAccessible::installFactory(PlaneInterface);
   for (const AccessibleText& text : kTexts) {
     auto* control = findChild<QWidget*>(QString::fromUtf8(text.control));
     if (control == nullptr)
