@@ -65,15 +65,7 @@ std::string Rise(const TriangleGeometry& t) {
 std::string Triangle(const LessonState& s) {
   if (s.TriangleState == 0)
     return "補助線C（傾きの三角形）なし。";
-  TriangleInputs in;
-  in.anchorX = s.TriangleX;
-  in.anchorY = s.TriangleY;
-  in.unitPx = s.UnitPx;
-  in.a = s.SlopeA;
-  in.p = s.SlopeNum;
-  in.q = s.SlopeDen;
-  in.k = s.TriangleScale;
-  const TriangleGeometry t = SlopeTriangle(in);
+  const TriangleGeometry t = SlopeTriangle(TriangleInputsOf(s, s.TriangleScale));
   std::string out =
       s.TriangleState == 2 ? "補助線C（傾きの三角形）移動中" : "補助線C（傾きの三角形）あり";
   out += "：横に " + Trimmed(SignedText(s.TriangleScale)) + "、縦に " + Rise(t);

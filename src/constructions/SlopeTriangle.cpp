@@ -27,14 +27,7 @@ void Write(Surface& pic, const PlacedText& t) {
 void Form1::DrawSlopeTriangle(const std::int16_t& k) {
   const Colour blue = QBColor(9);
   const auto now = [this, &k] {
-    TriangleInputs in;
-    in.anchorX = state_.TriangleX;
-    in.anchorY = state_.TriangleY;
-    in.unitPx = state_.UnitPx;
-    in.a = state_.SlopeA;
-    in.p = state_.SlopeNum;
-    in.q = state_.SlopeDen;
-    in.k = k;
+    const TriangleInputs in = TriangleInputsOf(state_, k);
     return std::pair{in, SlopeTriangle(in)};
   };
   Surface& pic = Picture();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "app/LessonState.h"
 #include "surface/SignedText.h"
 
 namespace lesson {
@@ -33,6 +34,18 @@ TriangleGeometry SlopeTriangle(const TriangleInputs& in) {
     t.value = {labelX, middle, SlopeValueText(t.form, ka)};
   }
   return t;
+}
+
+TriangleInputs TriangleInputsOf(const LessonState& state, std::int16_t k) {
+  TriangleInputs in;
+  in.anchorX = state.TriangleX;
+  in.anchorY = state.TriangleY;
+  in.unitPx = state.UnitPx;
+  in.a = state.SlopeA;
+  in.p = state.SlopeNum;
+  in.q = state.SlopeDen;
+  in.k = k;
+  return in;
 }
 
 }  // namespace lesson

@@ -7,6 +7,8 @@
 
 namespace lesson {
 
+struct LessonState;
+
 // What the slope triangle reads from the lesson.
 struct TriangleInputs {
   float anchorX = 0;  // X0, Y0: the anchor in plane pixels
@@ -35,5 +37,8 @@ struct TriangleGeometry {
 };
 
 TriangleGeometry SlopeTriangle(const TriangleInputs& in);
+
+// The inputs as the lesson state holds them now, with multiple k.
+TriangleInputs TriangleInputsOf(const LessonState& state, std::int16_t k);
 
 }  // namespace lesson
