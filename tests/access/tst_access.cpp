@@ -96,6 +96,22 @@ class AccessTest : public QObject {
     QCOMPARE(l.form.Command3[0]->accessibleName(), QStringLiteral("座標平面の大きさ 小"));
   }
 
+  // The focus on the plane shows as a frame on the window's background; the
+  // picture stays pixel for pixel as it is without the focus.
+  void focusFrameLeavesThePictureAlone() {
+    Lesson l;
+    l.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&l.form));
+    l.Graph("2/3", "1");
+    const QImage unfocused = l.form.grab().toImage();
+    l.form.Picture1->setFocus();
+    const QImage focused = l.form.grab().toImage();
+    const QRect plane = l.form.Picture1->geometry();
+    QVERIFY(focused.copy(plane) == unfocused.copy(plane));
+    QCOMPARE(unfocused.pixelColor(plane.left() - 2, 400), QColor(192, 255, 192));
+    QCOMPARE(focused.pixelColor(plane.left() - 2, 400), QColor(0, 0, 128));
+  }
+
   // A burst of changes is told at once and then, once the interval has run
   // out, once more with the last description.
   void announcerCoalescesABurst() {
