@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "app/ControlTable.h"
 #include "app/Fonts.h"
@@ -206,9 +205,6 @@ void Form1::ConnectHandlers() {
   });
   // The focus frame around the plane comes and goes with its focus.
   Picture1->installEventFilter(this);
-  auto* fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
-  fullScreen->setContext(Qt::WindowShortcut);
-  connect(fullScreen, &QShortcut::activated, this, &Form1::ToggleFullScreen);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

@@ -2,6 +2,7 @@
 // screen: everything scaled by one factor and centred on the background.
 
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
@@ -30,6 +31,19 @@ void Form1::resizeEvent(QResizeEvent* event) {
   }
   Picture1->SetScale(scale.factor);
   update();
+}
+
+// F11 reaches the window from whichever control has the focus, as none of
+// them takes it. It is a key press rather than a shortcut so that it also
+// works while the window is not the active one, as on a bare X server before
+// the first click.
+void Form1::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F11 && !event->isAutoRepeat()) {
+    event->accept();
+    ToggleFullScreen();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 // F11. The window manager normally sizes a full-screen window to its screen;

@@ -8,14 +8,24 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x.sh"
 start_lesson "$1"
 check_size 1024 687
+geometry() { eval "$(xdotool getwindowgeometry --shell "$win")"; wx=$X wy=$Y ww=$WIDTH wh=$HEIGHT; }
+
+# F11 works from the keyboard alone, before the window has been clicked.
+key F11
+sleep 1
+geometry
+check_size 1920 1080
+key F11
+sleep 1
+geometry
+check_size 1024 687
 draw_graph_two_thirds
 click 828 504     # 補助線C, k = 1, anchor (320, 270)
 sleep 1.5         # the triangle's animation
 
 key F11
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$win")"
-wx=$X wy=$Y ww=$WIDTH wh=$HEIGHT
+geometry
 check_size 1920 1080
 
 # The plane's side is a whole number of pixels: 640 * min(1920/1024, 1080/687)
@@ -56,8 +66,7 @@ expect_scaled 345 270 notblue "dragged: gone from its old place"
 
 key F11
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$win")"
-wx=$X wy=$Y ww=$WIDTH wh=$HEIGHT
+geometry
 check_size 1024 687
 expect_plane 320 600 dark "back to 1024 x 687: the y axis"
 expect_plane 375 290 blue "back to 1024 x 687: the triangle where it was dragged"
