@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QFont>
 #include <QImage>
 #include <QRectF>
 #include <QString>
 #include <functional>
-#include <vector>
+#include <optional>
 
 #include "surface/Clip.h"
+#include "surface/RasterCache.h"
 #include "surface/Surface.h"
 
 namespace lesson {
@@ -20,6 +20,10 @@ namespace lesson {
 // centre of a stroke along x = 370 runs through the middle of pixel column 370
 // and a 1-pixel line covers exactly that column. Every stroke is clipped in
 // double precision before it reaches the rasteriser.
+//
+// Drawing calls are rasterised when the image is read, through a cache that
+// reuses what a rebuild repeats of the previous picture (RasterCache); the
+// image read is always exactly that of drawing every call in turn.
 class ImageSurface final : public Surface {
  public:
   static constexpr int kSize = 640;
@@ -29,8 +33,9 @@ class ImageSurface final : public Surface {
   float Width() const override { return kSize; }
   float Height() const override { return kSize; }
 
-  const QImage& Image() const { return image_; }
-  qreal DevicePixelRatio() const { return image_.devicePixelRatio(); }
+  // The picture of every call since the last Cls.
+  const QImage& Image() const { return raster_.Image(); }
+  qreal DevicePixelRatio() const { return raster_.Ratio(); }
   // Repaints the picture for another device pixel ratio from what has been
   // drawn since the last Cls.
   void SetDevicePixelRatio(qreal ratio);
@@ -47,6 +52,13 @@ class ImageSurface final : public Surface {
 
   // Pixel size of a font given in points at 96 dots per inch.
   static int PointsToPixels(double points);
+  // The part of a stroke that is handed to the rasteriser: clipped a little
+  // outside the area so that round ends just beyond the edge still show
+  // their visible part.
+  static std::optional<Segment> ClipStroke(const Segment& s, int width);
+  // Whether a text whose cell has this top-left corner, advance and line
+  // height can reach the area.
+  static bool TextMayShow(double x, double y, double advance, double lineHeight);
 
  protected:
   void DoCls() override;
@@ -54,25 +66,9 @@ class ImageSurface final : public Surface {
   float DoPrint(std::string_view text) override;
 
  private:
-  // What has been drawn since the last Cls, to repaint at another pixel ratio.
-  struct Mark {
-    bool isText = false;
-    Segment segment;  // clipped stroke, or the text's top-left corner in x1, y1
-    Colour colour;
-    int width = 1;
-    QString text;
-    QFont font;
-  };
-
-  QFont TextFont() const;
-  void Paint(const Mark& mark);
-  void Remember(Mark mark);
   void Notify(const QRectF& area);
 
-  QString fontFamily_;
-  QImage image_;
-  std::vector<Mark> marks_;
-  bool marksComplete_ = true;
+  mutable RasterCache raster_;
   std::function<void(const QRectF&)> changed_;
 };
 
