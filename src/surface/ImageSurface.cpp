@@ -43,16 +43,17 @@ void ImageSurface::StrokeSegment(const Segment& s, Colour colour, int width) {
   const auto clipped = ClipStroke(s, width);
   if (!clipped)
     return;
-  Mark mark;
-  mark.segment = *clipped;
-  mark.colour = colour;
-  mark.width = width;
-  raster_.Add(std::move(mark));
   const double half = width / 2.0 + 1.0;
   const QRectF bounds(
       QPointF(std::min(clipped->x1, clipped->x2) - half, std::min(clipped->y1, clipped->y2) - half),
       QPointF(std::max(clipped->x1, clipped->x2) + half + 1,
               std::max(clipped->y1, clipped->y2) + half + 1));
+  Mark mark;
+  mark.segment = *clipped;
+  mark.colour = colour;
+  mark.width = width;
+  mark.bounds = bounds;
+  raster_.Add(std::move(mark));
   Notify(bounds);
 }
 
@@ -77,8 +78,12 @@ float ImageSurface::DoPrint(std::string_view text) {
   mark.colour = ForeColor();
   mark.pixelSize = pixelSize;
   mark.bold = bold;
+  const QRectF cell(x, y, advance + 2, lineHeight + 2);
+  // Glyphs may reach a little beyond their cell (bearings, emboldening).
+  const double overhang = pixelSize / 4.0 + 2.0;
+  mark.bounds = cell.adjusted(-overhang, -overhang, overhang, overhang);
   raster_.Add(std::move(mark));
-  Notify(QRectF(x, y, advance + 2, lineHeight + 2));
+  Notify(cell);
   return lineHeight;
 }
 

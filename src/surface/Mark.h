@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 
 #include "surface/Clip.h"
@@ -18,6 +19,9 @@ struct Mark {
   QString text;
   int pixelSize = 0;  // the text's font
   bool bold = false;
+  // Plane pixels that hold every pixel the mark may touch; it follows from
+  // the fields above.
+  QRectF bounds;
 
   friend bool operator==(const Mark&, const Mark&) = default;
 };

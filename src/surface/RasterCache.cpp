@@ -1,6 +1,7 @@
 #include "surface/RasterCache.h"
 
 #include <cmath>
+#include <cstring>
 #include <span>
 
 namespace lesson {
@@ -112,6 +113,10 @@ void RasterCache::Flush() {
 // Puts the image back to the latest snapshot within the picture so far, or
 // to blank.
 void RasterCache::Restore() {
+  if (painted_ != kUnknown)
+    RewindTo(cursor_);
+  if (painted_ != kUnknown && painted_ <= cursor_)
+    return;
   auto it = snapshots_.upper_bound(cursor_);
   if (it == snapshots_.begin()) {
     image_ = BlankImage(Ratio());
@@ -123,9 +128,42 @@ void RasterCache::Restore() {
   painted_ = it->first;
 }
 
+// While the image shows more marks than the first index ones, takes it back
+// to the latest snapshot at or before index by copying from the snapshot only
+// the pixels that the marks painted since may have touched.
+void RasterCache::RewindTo(std::size_t index) {
+  if (painted_ == kUnknown || painted_ <= index)
+    return;
+  auto it = snapshots_.upper_bound(index);
+  if (it == snapshots_.begin()) {
+    painted_ = kUnknown;
+    return;
+  }
+  --it;
+  const QImage& snapshot = it->second;
+  const qreal ratio = Ratio();
+  QRect area;
+  for (std::size_t i = it->first; i < painted_; ++i) {
+    const QRectF& b = marks_[i].bounds;
+    area |= QRectF(b.x() * ratio, b.y() * ratio, b.width() * ratio, b.height() * ratio)
+                .toAlignedRect()
+                .adjusted(-1, -1, 1, 1);
+  }
+  area &= image_.rect();
+  if (!area.isEmpty()) {
+    const auto bytes = static_cast<std::size_t>(area.width()) * 4;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      std::memcpy(image_.scanLine(y) + static_cast<std::ptrdiff_t>(area.left()) * 4,
+                  snapshot.constScanLine(y) + static_cast<std::ptrdiff_t>(area.left()) * 4, bytes);
+    }
+  }
+  painted_ = it->first;
+}
+
 void RasterCache::DropFrom(std::size_t index) {
-  marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(index), marks_.end());
   snapshots_.erase(snapshots_.upper_bound(index), snapshots_.end());
+  RewindTo(index);
+  marks_.erase(marks_.begin() + static_cast<std::ptrdiff_t>(index), marks_.end());
   if (wanted_ && *wanted_ > index)
     wanted_.reset();
   if (painted_ != kUnknown && painted_ > index)

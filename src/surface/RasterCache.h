@@ -46,6 +46,7 @@ class RasterCache {
 
   void Flush();
   void Restore();
+  void RewindTo(std::size_t index);
   void DropFrom(std::size_t index);
   void PaintUpTo(std::size_t end);
 
