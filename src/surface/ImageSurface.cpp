@@ -29,6 +29,13 @@ void ImageSurface::SetDevicePixelRatio(qreal ratio) {
   Notify(QRectF(0, 0, kSize, kSize));
 }
 
+QRectF ImageSurface::TakeChangedArea() {
+  const QRect damage = raster_.TakeDamage();
+  const qreal ratio = raster_.Ratio();
+  return QRectF(damage.x() / ratio, damage.y() / ratio, damage.width() / ratio,
+                damage.height() / ratio);
+}
+
 void ImageSurface::DoCls() {
   raster_.Clear();
   Notify(QRectF(0, 0, kSize, kSize));

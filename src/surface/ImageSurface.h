@@ -40,6 +40,11 @@ class ImageSurface final : public Surface {
   // drawn since the last Cls.
   void SetDevicePixelRatio(qreal ratio);
 
+  // The area (in plane pixels) whose pixels changed since the last call:
+  // often much less than the calls touched, as a rebuild repeats most of the
+  // picture before.
+  QRectF TakeChangedArea();
+
   // Told the area (in plane pixels) that each drawing call changed.
   void SetChangeListener(std::function<void(const QRectF&)> listener) {
     changed_ = std::move(listener);

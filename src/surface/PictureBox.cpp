@@ -42,9 +42,24 @@ PictureBox::PictureBox(ImageSurface& surface, QWidget* parent)
   // Tab only: a pointer press must not move the focus away from where the
   // lesson puts it.
   setFocusPolicy(Qt::TabFocus);
-  surface_.SetChangeListener([this](const QRectF& area) {
-    update(QRectF(area.topLeft() * scale_, area.size() * scale_).toAlignedRect());
-  });
+  surface_.SetChangeListener([this](const QRectF&) { RepaintChangesLater(); });
+}
+
+// A rebuild draws the whole picture again, most of it as it was. Once the
+// handler has returned to the event loop, only the pixels that really changed
+// are repainted.
+void PictureBox::RepaintChangesLater() {
+  if (repaintPending_)
+    return;
+  repaintPending_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        repaintPending_ = false;
+        const QRectF area = surface_.TakeChangedArea();
+        update(QRectF(area.topLeft() * scale_, area.size() * scale_).toAlignedRect());
+      },
+      Qt::QueuedConnection);
 }
 
 void PictureBox::SetScale(double scale) {
@@ -65,12 +80,19 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   // The window may have moved to a screen with another pixel ratio.
   surface_.SetDevicePixelRatio(devicePixelRatioF() * scale_);
   QPainter painter(this);
+  const QImage& image = surface_.Image();
   const QRect area = event->rect();
-  // Image pixels per widget pixel: the screen's ratio.
+  // Image pixels per widget pixel: the screen's ratio. Whole image pixels
+  // are copied, so that at any ratio each lands as it is and none is
+  // resampled at the edges of a partial repaint.
   const qreal ratio = surface_.DevicePixelRatio() / scale_;
-  const QRectF source(area.x() * ratio, area.y() * ratio, area.width() * ratio,
-                      area.height() * ratio);
-  painter.drawImage(QRectF(area), surface_.Image(), source);
+  const QRect source =
+      QRectF(area.x() * ratio, area.y() * ratio, area.width() * ratio, area.height() * ratio)
+          .toAlignedRect() &
+      image.rect();
+  const QRectF target(source.x() / ratio, source.y() / ratio, source.width() / ratio,
+                      source.height() / ratio);
+  painter.drawImage(target, image, QRectF(source));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -48,6 +48,7 @@ class PictureBox final : public QWidget {
 
  private:
   void Deliver(const PointerHandler& handler, QMouseEvent* event, bool releasedButton);
+  void RepaintChangesLater();
 
   ImageSurface& surface_;
   PointerHandler down_;
@@ -55,6 +56,7 @@ class PictureBox final : public QWidget {
   PointerHandler up_;
   KeyHandler arrows_;
   double scale_ = 1.0;
+  bool repaintPending_ = false;
 };
 
 }  // namespace lesson

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <span>
+#include <utility>
 
 namespace lesson {
 
@@ -70,6 +71,19 @@ void RasterCache::Add(Mark mark) {
     Flush();
 }
 
+QRect RasterCache::TakeDamage() {
+  Flush();
+  return std::exchange(damage_, QRect());
+}
+
+QRect RasterCache::DeviceRect(const QRectF& b) const {
+  const qreal ratio = Ratio();
+  return QRectF(b.x() * ratio, b.y() * ratio, b.width() * ratio, b.height() * ratio)
+             .toAlignedRect()
+             .adjusted(-1, -1, 1, 1) &
+         image_.rect();
+}
+
 const QImage& RasterCache::Image() {
   Flush();
   return image_;
@@ -82,12 +96,14 @@ void RasterCache::SetRatio(qreal ratio) {
         image_.scaled(BlankImage(ratio).size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     scaled.setDevicePixelRatio(ratio);
     image_ = scaled;
+    damage_ = image_.rect();
     return;
   }
   snapshots_.clear();
   wanted_.reset();
   image_ = BlankImage(ratio);
   painted_ = 0;
+  damage_ = image_.rect();
 }
 
 void RasterCache::Flush() {
@@ -117,6 +133,7 @@ void RasterCache::Restore() {
     RewindTo(cursor_);
   if (painted_ != kUnknown && painted_ <= cursor_)
     return;
+  damage_ = image_.rect();
   auto it = snapshots_.upper_bound(cursor_);
   if (it == snapshots_.begin()) {
     image_ = BlankImage(Ratio());
@@ -141,15 +158,10 @@ void RasterCache::RewindTo(std::size_t index) {
   }
   --it;
   const QImage& snapshot = it->second;
-  const qreal ratio = Ratio();
   QRect area;
-  for (std::size_t i = it->first; i < painted_; ++i) {
-    const QRectF& b = marks_[i].bounds;
-    area |= QRectF(b.x() * ratio, b.y() * ratio, b.width() * ratio, b.height() * ratio)
-                .toAlignedRect()
-                .adjusted(-1, -1, 1, 1);
-  }
-  area &= image_.rect();
+  for (std::size_t i = it->first; i < painted_; ++i)
+    area |= DeviceRect(marks_[i].bounds);
+  damage_ |= area;
   if (!area.isEmpty()) {
     const auto bytes = static_cast<std::size_t>(area.width()) * 4;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -175,7 +187,10 @@ void RasterCache::PaintUpTo(std::size_t end) {
     return;
   // A shared image would be painted through to a snapshot.
   image_.detach();
-  painter_.Paint(image_, std::span<const Mark>(marks_).subspan(painted_, end - painted_));
+  const auto run = std::span<const Mark>(marks_).subspan(painted_, end - painted_);
+  for (const Mark& mark : run)
+    damage_ |= DeviceRect(mark.bounds);
+  painter_.Paint(image_, run);
   painted_ = end;
 }
 

@@ -38,6 +38,8 @@ class RasterCache {
   // Repaints the picture at another pixel ratio.
   void SetRatio(qreal ratio);
   MarkPainter& Painter() { return painter_; }
+  // The image pixels changed since the last call, brought up to date first.
+  QRect TakeDamage();
 
   static QImage BlankImage(qreal ratio);
 
@@ -49,6 +51,7 @@ class RasterCache {
   void RewindTo(std::size_t index);
   void DropFrom(std::size_t index);
   void PaintUpTo(std::size_t end);
+  QRect DeviceRect(const QRectF& planeArea) const;
 
   MarkPainter painter_;
   QImage image_;
@@ -66,6 +69,8 @@ class RasterCache {
   // False once the marks since the last clear grew too many to keep; the
   // image alone then holds the picture.
   bool complete_ = true;
+  // Image pixels changed since the damage was last taken.
+  QRect damage_;
 };
 
 }  // namespace lesson
