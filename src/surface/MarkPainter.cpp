@@ -32,18 +32,16 @@ double MarkPainter::InternalLeading(const QFont& font) {
 }
 
 const MarkPainter::Face& MarkPainter::FaceFor(int pixelSize, bool bold) {
-  const int key = Key(pixelSize, bold);
-  auto it = faces_.find(key);
-  if (it == faces_.end()) {
-    Face face;
+  const auto [it, added] = faces_.try_emplace(Key(pixelSize, bold));
+  Face& face = it->second;
+  if (added) {
     face.font = TextFont(fontFamily_, pixelSize, bold);
     const QFontMetricsF metrics(face.font);
     face.ascent = metrics.ascent();
     face.leading = InternalLeading(face.font);
     face.lineHeight = metrics.lineSpacing() + face.leading;
-    it = faces_.insert(key, face);
   }
-  return *it;
+  return face;
 }
 
 double MarkPainter::Advance(int pixelSize, bool bold, const QString& text) {

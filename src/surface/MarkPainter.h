@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QImage>
 #include <QString>
+#include <map>
 #include <span>
 #include <vector>
 
@@ -43,7 +44,7 @@ class MarkPainter {
   static int Key(int pixelSize, bool bold) { return pixelSize * 2 + (bold ? 1 : 0); }
 
   QString fontFamily_;
-  QHash<int, Face> faces_;
+  std::map<int, Face> faces_;  // a map keeps references to its faces valid
   QHash<int, QHash<QString, double>> advances_;
 };
 
