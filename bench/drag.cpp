@@ -17,6 +17,7 @@
 #include "app/Fonts.h"
 #include "app/Form1.h"
 #include "support/Recording.h"
+#include "support/ReferenceSurface.h"
 #include "surface/ImageSurface.h"
 #include "surface/PictureBox.h"
 
@@ -142,6 +143,18 @@ double DragMove(bool worst, bool wholePlane = false) {
   return us;
 }
 
+// The worst move handler alone, drawing through the plain per-mark renderer
+// that the surface used before its cache.
+double PlainMove(qreal ratio, const QString& family) {
+  Form1 form;
+  lesson::test::ReferenceSurface plain(family, ratio);
+  form.SetSurface(&plain);
+  Prepare(form, true);
+  const double us = MedianMicroseconds(kMoves / 3, [&](int i) { Move(form, i); });
+  form.SetSurface(nullptr);
+  return us;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -152,12 +165,14 @@ int main(int argc, char* argv[]) {
   const double worst = DragMove(true);
   const double whole = DragMove(true, true);
   const double usual = DragMove(false);
+  const double plain = PlainMove(ratio, family);
   const double naive =
       MedianMicroseconds(kMoves / 3, [&](int) { NaiveFrame(scene, ratio, family); });
   std::printf("pixel ratio %.3g, %zu drawing calls in the worst move\n", ratio, scene.size());
   std::printf("  worst-case drag move     %8.0f us   %.3f x naive floor\n", worst, worst / naive);
   std::printf("  worst, whole-plane repaint %6.0f us   %.3f x naive floor\n", whole, whole / naive);
   std::printf("  default-size drag move   %8.0f us   %.3f x naive floor\n", usual, usual / naive);
+  std::printf("  plain per-mark move      %8.0f us   %.3f x naive floor\n", plain, plain / naive);
   std::printf("  naive floor              %8.0f us\n", naive);
   std::printf("drag move %.0f us, naive floor %.0f us, ratio %.3f\n", worst, naive, worst / naive);
   return 0;
