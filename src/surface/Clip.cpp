@@ -61,18 +61,21 @@ std::optional<Segment> ClipSegment(const Segment& s, const Box& box) {
     if (cut.boundary < 0) {
       px = ex;
       py = ey;
-      return;
-    }
-    const bool fromStart = cut.t <= 0.5L;
-    const Wide along = fromStart ? cut.t : cut.t - 1;
-    px = static_cast<double>((fromStart ? x1 : x2) + along * dx);
-    py = static_cast<double>((fromStart ? y1 : y2) + along * dy);
-    if (cut.boundary <= 1) {
-      px = bounds[cut.boundary];
     } else {
-      py = bounds[cut.boundary];
+      const bool fromStart = cut.t <= 0.5L;
+      const Wide along = fromStart ? cut.t : cut.t - 1;
+      px = static_cast<double>((fromStart ? x1 : x2) + along * dx);
+      py = static_cast<double>((fromStart ? y1 : y2) + along * dy);
+      if (cut.boundary <= 1) {
+        px = bounds[cut.boundary];
+      } else {
+        py = bounds[cut.boundary];
+      }
     }
-    // Rounding must not carry the other coordinate outside the box.
+    // Rounding must not carry a coordinate outside the box. That holds for an
+    // end point kept as it is, too: with ends near the end of the double
+    // range a cut's parameter can round onto the end, which then passes as
+    // inside.
     px = px < box.left ? box.left : (px > box.right ? box.right : px);
     py = py < box.top ? box.top : (py > box.bottom ? box.bottom : py);
   };
