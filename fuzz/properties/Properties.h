@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "surface/Clip.h"
+
+namespace lesson::fuzz {
+
+// The properties the fuzz targets check, each on bytes as the fuzzer hands
+// them over; the ordinary tests run the same checks on seeded random bytes.
+// Each returns an empty text when the property holds, else what broke.
+
+// ReadNumber gives the same double as the independent reading of the same
+// text, or both find it out of range.
+std::string CheckReadNumber(std::string_view text);
+
+// The bytes up to the first NUL are the text for a, the rest the text for b.
+// Every accepted reading has a finite a, a denominator in -32768..32767 other
+// than 0 and a finite single-precision b, and agrees with the independent
+// reading; every rejection is one of the named limits.
+std::string CheckCoefficients(const std::uint8_t* data, std::size_t size);
+
+// A segment with arbitrary end points clipped to a box: the result lies in
+// the box and on the original line, is the segment itself when both ends lie
+// inside, and is nothing when an end point is not finite.
+std::string CheckClip(const std::uint8_t* data, std::size_t size);
+std::string CheckClipSegment(const Segment& s, const Box& box);
+
+// Line A, the slope triangle and the graph for an arbitrary lesson state:
+// every stroke handed to the surface is finite or rejected by the clipping,
+// the strokes a drawn step starts with are finite, and no text near the plane
+// shows NaN. The sanitizers watch for undefined
+// behaviour meanwhile.
+std::string CheckConstructions(const std::uint8_t* data, std::size_t size);
+
+}  // namespace lesson::fuzz

@@ -1,0 +1,79 @@
+#include <QTest>
+#include <random>
+#include <string>
+
+#include "properties/Properties.h"
+
+using namespace lesson;
+using namespace lesson::fuzz;
+
+// The fuzz targets' properties on seeded random input, so that the suite
+// guards them without clang: texts drawn from the characters of the number
+// grammar, and raw bytes for the decoders of the geometric targets.
+class FuzzPropertiesTest : public QObject {
+  Q_OBJECT
+
+ private:
+  static constexpr int kRounds = 20000;
+
+  static std::string Text(std::mt19937& rng) {
+    static const std::string kAlphabet =
+        "0123456789012345678901234567890123456789..++--eEdD&HhOo/ \t\nx";
+    std::string out;
+    const int length = static_cast<int>(rng() % 24);
+    for (int i = 0; i < length; ++i) {
+      if (rng() % 16 == 0)
+        out += std::string(rng() % 400, static_cast<char>('0' + rng() % 10));  // long runs
+      else
+        out += kAlphabet[rng() % kAlphabet.size()];
+    }
+    return out;
+  }
+
+  static std::string Bytes(std::mt19937& rng) {
+    std::string out(rng() % 48, '\0');
+    for (char& c : out)
+      c = static_cast<char>(rng());
+    return out;
+  }
+
+  static const std::uint8_t* Data(const std::string& s) {
+    return reinterpret_cast<const std::uint8_t*>(s.data());
+  }
+
+ private slots:
+  void propertiesHold_data() {
+    QTest::addColumn<int>("target");
+    QTest::addColumn<unsigned>("seed");
+    for (unsigned seed : {1u, 2u}) {
+      const QByteArray s = QByteArray::number(seed);
+      QTest::newRow("number reading, seed " + s) << 0 << seed;
+      QTest::newRow("coefficients, seed " + s) << 1 << seed;
+      QTest::newRow("clipping, seed " + s) << 2 << seed;
+      QTest::newRow("constructions, seed " + s) << 3 << seed;
+    }
+  }
+  void propertiesHold() {
+    QFETCH(int, target);
+    QFETCH(unsigned, seed);
+    std::mt19937 rng(seed);
+    for (int round = 0; round < kRounds; ++round) {
+      std::string failure;
+      if (target == 0) {
+        failure = CheckReadNumber(Text(rng));
+      } else if (target == 1) {
+        const std::string texts = Text(rng) + '\0' + Text(rng);
+        failure = CheckCoefficients(Data(texts), texts.size());
+      } else {
+        const std::string bytes = Bytes(rng);
+        failure = target == 2 ? CheckClip(Data(bytes), bytes.size())
+                              : CheckConstructions(Data(bytes), bytes.size());
+      }
+      if (!failure.empty())
+        QFAIL(qPrintable(QString::fromStdString(failure)));
+    }
+  }
+};
+
+QTEST_MAIN(FuzzPropertiesTest)
+#include "tst_fuzz_properties.moc"
