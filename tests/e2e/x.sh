@@ -92,13 +92,50 @@ region_has_dark() {
 # Ends the program with "終了" and checks that it exits with status 0 within a second.
 quit_lesson() {
   xdotool mousemove $((wx + 968)) $((wy + 656)) click 1
+  expect_ended "終了"
+}
+
+# Asks the window to close, as a window manager's close button does
+# (WM_DELETE_WINDOW), and checks that the program ends like with "終了".
+close_window() {
+  /usr/bin/python3 - "$win" <<'PY'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong),
+                ("message_type", ctypes.c_ulong), ("format", ctypes.c_int),
+                ("data", ctypes.c_long * 5)]
+class Event(ctypes.Union):
+    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+display = x.XOpenDisplay(None)
+window = int(sys.argv[1])
+event = Event()
+event.xclient.type = 33  # ClientMessage
+event.xclient.window = window
+event.xclient.message_type = x.XInternAtom(display, b"WM_PROTOCOLS", 0)
+event.xclient.format = 32
+event.xclient.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
+                         ctypes.POINTER(Event)]
+x.XSendEvent(display, window, 0, 0, ctypes.byref(event))
+x.XFlush(display)
+PY
+  expect_ended "closing the window"
+}
+
+# expect_ended HOW: the program exits with status 0 within a second.
+expect_ended() {
   for _ in $(seq 1 100); do
     kill -0 "$lesson_pid" 2>/dev/null || break
     sleep 0.01
   done
-  kill -0 "$lesson_pid" 2>/dev/null && fail "the program still runs a second after 終了"
+  kill -0 "$lesson_pid" 2>/dev/null && fail "the program still runs a second after $1"
   local status=0
   wait "$lesson_pid" || status=$?
   lesson_pid=""
-  [ "$status" -eq 0 ] || fail "exit status $status"
+  [ "$status" -eq 0 ] || fail "exit status $status after $1"
 }
