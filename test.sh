@@ -1,26 +1,40 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a normal
-# build and once with AddressSanitizer and UndefinedBehaviorSanitizer.
-# Exits non-zero on any failure or sanitizer report.
+# build and once with AddressSanitizer and UndefinedBehaviorSanitizer; then
+# the static checks, the memory soak, the fuzz targets and the Debian package.
+# Exits non-zero on any failure, finding or sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 
-install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" \
+  "${CHECK_PACKAGES[@]}"
 export QT_QPA_PLATFORM=offscreen
 
+# Prints how long the step named by the first argument takes.
+timed() {
+  local start
+  start=$(date +%s)
+  "${@:2}"
+  echo "test.sh: $1 took $(($(date +%s) - start)) s"
+}
+
 build build
-ctest --test-dir build --output-on-failure -j2
+timed "tests" ctest --test-dir build --output-on-failure -j2
+timed "static checks" scripts/static-checks.sh build
+timed "soak" build/bench/bench_soak
 
 build build-asan -DCMAKE_BUILD_TYPE=Debug -DLESSON_SANITIZE=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
-ctest --test-dir build-asan --output-on-failure -j2
+timed "sanitizer tests" ctest --test-dir build-asan --output-on-failure -j2
+
+# Each fuzz target for 200,000 executions, in its own clang build.
+timed "fuzzing" fuzz/run.sh --runs 200000
 
 # The Debian package: build it into dist/ and check it as a school machine
 # receives it (lintian, the menu entry, the metainfo, the program started
 # from the unpacked package).
-./package.sh
-
+timed "package" ./package.sh
 echo "All tests passed."

@@ -12,6 +12,10 @@ TEST_PACKAGES=(xvfb xauth xdotool imagemagick
 # xdotool and x11-utils (xprop) start its program and look at the window.
 PACKAGE_PACKAGES=(debhelper dpkg-dev lintian desktop-file-utils appstream file xvfb xauth xdotool
   x11-utils)
+# The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The static checks of scripts/static-checks.sh.
+CHECK_PACKAGES=(clang-tidy cppcheck)
 
 # Installs those of the given Debian packages that are not installed yet,
 # through sudo when not running as root.

@@ -2,6 +2,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <cmath>
+#include <memory>
 #include <random>
 
 #include "app/Fonts.h"
@@ -98,8 +99,12 @@ class StormTest : public QObject {
     StormTest& storm_;
   };
 
-  Lesson* lesson_ = nullptr;
-  Form1* mirror_ = nullptr;
+  // The window under test, and a second one that rebuilds pictures afresh.
+  struct Windows {
+    Lesson lesson;
+    Form1 mirror;
+  };
+  std::unique_ptr<Windows> windows_;
   std::mt19937 rng_;
   int depth_ = 0;
   int left_ = 0;  // events still to deliver
@@ -109,7 +114,7 @@ class StormTest : public QObject {
   int nestedEvents_ = 0;
   int deepest_ = 0;
 
-  Form1& F() { return lesson_->form; }
+  Form1& F() { return windows_->lesson.form; }
   int Pick(int n) { return static_cast<int>(rng_() % static_cast<unsigned>(n)); }
 
   QString RandomText() {
@@ -263,7 +268,7 @@ class StormTest : public QObject {
     }
     QVERIFY(!f.Command4->isVisible() && !f.Command6->isVisible() && !f.Check1->isVisible());
 
-    std::vector<DrawCall>& calls = lesson_->surface.calls;
+    std::vector<DrawCall>& calls = windows_->lesson.surface.calls;
     for (std::size_t i = calls.size(); i-- > 0;) {
       if (calls[i].kind == DrawCall::Kind::kCls) {
         calls.erase(calls.begin(), calls.begin() + static_cast<std::ptrdiff_t>(i));
@@ -302,7 +307,7 @@ class StormTest : public QObject {
   // draws line A before the graph re-reads the boxes, so from the
   // coefficients as they were before it.
   QImage FreshRebuild(Rebuild rebuild, const LessonState& before) {
-    Form1& m = *mirror_;
+    Form1& m = windows_->mirror;
     const LessonState& s = F().State();
     m.State() = s;
     m.SetQuick(true);
@@ -368,16 +373,14 @@ class StormTest : public QObject {
   void invariantsHoldThroughAStorm() {
     QFETCH(unsigned, seed);
     constexpr int kEvents = 5000;
-    Lesson lesson;
-    Form1 mirror;
-    lesson_ = &lesson;
-    mirror_ = &mirror;
+    windows_ = std::make_unique<Windows>();
     StormPacer pacer(*this);
-    lesson.form.SetPacer(&pacer);
-    lesson.form.show();
-    lesson.form.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&lesson.form));
-    lesson.form.DrawPlane();  // from here on every drawing call is recorded
+    Form1& form = F();
+    form.SetPacer(&pacer);
+    form.show();
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.DrawPlane();  // from here on every drawing call is recorded
     rng_.seed(seed);
     left_ = kEvents;
     plainChecks_ = rebuildChecks_ = nestedEvents_ = deepest_ = 0;
@@ -387,7 +390,7 @@ class StormTest : public QObject {
         "seed %u: %d events (%d inside waits, nested %d deep), %d comparisons with a plain "
         "rendering, %d with a fresh rebuild",
         seed, kEvents - left_, nestedEvents_, deepest_, plainChecks_, rebuildChecks_);
-    lesson.form.SetPacer(nullptr);
+    windows_.reset();
   }
 };
 

@@ -190,7 +190,7 @@ class LineATest : public QObject {
     l.form.Command11->click();
     l.form.SetQuick(false);
     l.Clear();
-    l.pacer.At(5 * 6, [&] { l.form.Command11->click(); });  // during step i = -4
+    l.pacer.At(std::size_t{5} * 6, [&] { l.form.Command11->click(); });  // during step i = -4
     l.form.Command10->click();
     const QStringList calls = Describe(l.surface.calls);
     const int cleared = calls.indexOf("Cls");
