@@ -1,15 +1,7 @@
 // ReadNumber against an independent reading of the same text.
-#include <cstdio>
-#include <cstdlib>
-
 #include "properties/Properties.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::string failure =
-      lesson::fuzz::CheckReadNumber({reinterpret_cast<const char*>(data), size});
-  if (!failure.empty()) {
-    std::fprintf(stderr, "%s\n", failure.c_str());
-    std::abort();
-  }
-  return 0;
+  return lesson::fuzz::Verdict(
+      lesson::fuzz::CheckReadNumber({reinterpret_cast<const char*>(data), size}));
 }

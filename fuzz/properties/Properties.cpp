@@ -2,6 +2,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <sstream>
@@ -153,6 +155,19 @@ void Print(Calls& calls, const char* what, const PlacedText& t) {
   calls.Text(what, t.x, t.y, t.text);
 }
 
+// The label of a slope, a whole or decimal value or a fraction, as line A's
+// steps and the triangle write it.
+template <class Construction>
+void PrintSlope(Calls& calls, const Construction& c) {
+  if (c.form == SlopeLabelForm::kFraction) {
+    Print(calls, "a numerator", c.numerator);
+    Print(calls, "a fraction bar", c.bar);
+    Print(calls, "a denominator", c.denominator);
+  } else {
+    Print(calls, "a slope", c.value);
+  }
+}
+
 }  // namespace
 
 std::string CheckReadNumber(std::string_view text) {
@@ -298,13 +313,7 @@ std::string CheckConstructions(const std::uint8_t* data, std::size_t size) {
     calls.StepStroke("line A rise", F(s.x1), F(s.y0), 0, F(s.rise));
     calls.StepStroke("line A head", F(s.x1), F(s.y1), -5, F(s.headRise));
     calls.StepStroke("line A head", F(s.x1), F(s.y1), 5, F(s.headRise));
-    if (s.form == SlopeLabelForm::kFraction) {
-      Print(calls, "line A numerator", s.numerator);
-      Print(calls, "line A bar", s.bar);
-      Print(calls, "line A denominator", s.denominator);
-    } else {
-      Print(calls, "line A slope", s.value);
-    }
+    PrintSlope(calls, s);
   }
 
   // The triangle at the given anchor, and at the anchor the rule sets.
@@ -326,16 +335,17 @@ std::string CheckConstructions(const std::uint8_t* data, std::size_t size) {
     calls.Stroke("triangle rise", F(t.endX), y0, F(t.endX), F(t.topY));
     calls.StepStroke("triangle head", F(t.endX), F(t.topY), -5, F(t.headRise));
     calls.StepStroke("triangle head", F(t.endX), F(t.topY), 5, F(t.headRise));
-    if (t.form == SlopeLabelForm::kFraction) {
-      Print(calls, "triangle numerator", t.numerator);
-      Print(calls, "triangle bar", t.bar);
-      Print(calls, "triangle denominator", t.denominator);
-    } else {
-      Print(calls, "triangle rise label", t.value);
-    }
+    PrintSlope(calls, t);
     calls.Stroke("triangle hypotenuse", F(t.endX), F(t.topY), x0, y0);
   }
   return calls.failure;
+}
+
+int Verdict(const std::string& failure) {
+  if (failure.empty())
+    return 0;
+  std::fprintf(stderr, "%s\n", failure.c_str());
+  std::abort();
 }
 
 }  // namespace lesson::fuzz

@@ -36,4 +36,9 @@ std::string CheckClipSegment(const Segment& s, const Box& box);
 // behaviour meanwhile.
 std::string CheckConstructions(const std::uint8_t* data, std::size_t size);
 
+// What a fuzz target returns for a checked input: 0 when the property held;
+// otherwise the failure is printed and the process aborts, so that the
+// fuzzer keeps the input.
+int Verdict(const std::string& failure);
+
 }  // namespace lesson::fuzz
