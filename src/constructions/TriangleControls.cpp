@@ -9,10 +9,14 @@
 
 namespace lesson {
 
-// The triangle starts at the graph's point on the y axis, (0, b).
+// The triangle starts at the graph's point on the y axis, (0, b). A b so large
+// that this row leaves the float range puts the anchor at the largest float of
+// that side instead of at infinity: like every coordinate of the lesson it
+// stays finite.
 void Form1::SetAnchorByRule() {
   state_.TriangleX = state_.OriginX;
-  state_.TriangleY = state_.OriginY + (state_.InterceptB * -1.0f * state_.UnitPx);
+  const float row = state_.OriginY + (state_.InterceptB * -1.0f * state_.UnitPx);
+  state_.TriangleY = NarrowToFloat(row);
 }
 
 void Form1::ReplayLineA() {
