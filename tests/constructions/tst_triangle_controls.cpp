@@ -1,4 +1,5 @@
 #include <QTest>
+#include <limits>
 
 #include "surface/PictureBox.h"
 
@@ -37,6 +38,17 @@ class TriangleControlsTest : public QObject {
     QCOMPARE(s.TriangleState, std::int16_t{1});
     QCOMPARE(l.surface.calls.front().kind, DrawCall::Kind::kLine);  // drawn over the picture
     QCOMPARE(LastRun(l), QString("L 320,270-370,270"));
+  }
+
+  // An intercept whose pixel row lies beyond the float range puts the anchor
+  // at the largest float of that side, not at infinity.
+  void anchorBeyondTheFloatRangeStaysFinite() {
+    Lesson l;
+    l.form.Command3[0]->click();  // 100 pixels per unit
+    l.Graph("1", "3e38");
+    l.form.SetQuick(true);
+    l.form.Command12->click();
+    QCOMPARE(l.form.State().TriangleY, -std::numeric_limits<float>::max());
   }
 
   void enlargeAndShrinkStepK_data() {
