@@ -166,9 +166,11 @@ class StormTest : public QObject {
         Type(box, RandomText());
       }
     } else if (kind < 54) {
-      static const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space};
+      // The arrows move the triangle when the plane has the focus.
+      static const Qt::Key kKeys[] = {Qt::Key_Return, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Left,
+                                      Qt::Key_Down};
       QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &f;
-      const Qt::Key key = kKeys[Pick(3)];
+      const Qt::Key key = kKeys[Pick(static_cast<int>(std::size(kKeys)))];
       if (target != f.Command1 || key == Qt::Key_Tab)  // ending is tested on its own
         QTest::keyClick(target, key);
     } else if (kind < 62) {
