@@ -119,6 +119,17 @@ class SurfaceTest : public QObject {
     QCOMPARE(surface.Image().pixelColor(742, 10), QColor(Qt::white));
   }
 
+  // A window smaller than its base size gives the picture a pixel ratio below
+  // 1: the whole plane is still drawn, scaled down, not its top-left part.
+  void aPixelRatioBelowOneShowsTheWholePlane() {
+    ImageSurface surface(QStringLiteral("IPAPGothic"), 0.5);
+    surface.SetDrawWidth(3);
+    surface.Line(600, 0, 600, 640);
+    QCOMPARE(surface.Image().width(), 320);
+    QVERIFY(qGray(surface.Image().pixel(300, 10)) < 100);
+    QCOMPARE(surface.Image().pixelColor(150, 10), QColor(Qt::white));
+  }
+
   void extremeStrokesDrawTheirVisiblePart() {
     ImageSurface surface(QStringLiteral("IPAPGothic"));
     surface.Line(-1e7f, -1e7f, 1e7f, 1e7f);
