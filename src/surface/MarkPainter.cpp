@@ -59,6 +59,12 @@ void MarkPainter::Paint(QImage& image, std::span<const Mark> marks) {
   if (marks.empty())
     return;
   QPainter painter(&image);
+  // The painter scales by the image's pixel ratio only when that exceeds 1;
+  // a window smaller than its base size needs the scale below 1 as well, or
+  // only the top-left part of the plane would be drawn.
+  const qreal ratio = image.devicePixelRatio();
+  if (ratio < 1)
+    painter.scale(ratio, ratio);
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
   int fontKey = -1;
