@@ -65,7 +65,7 @@ class RasterCacheTest : public QObject {
     const qreal ratios[] = {1.0, 2.0, 1.875};
     for (int i = 0; i < 24; ++i) {
       const int size = i % 4;
-      const QString slope = slopes[(i / 4 + i) % slopes.size()];
+      const QString& slope = slopes[(i / 4 + i) % slopes.size()];
       const bool lineA = (i / 2) % 2 == 0;
       const int triangle = (i * 5 / 3) % 4;
       const float drag = triangle == 0 ? 0.0f : static_cast<float>((i % 5) * 37 - 60);
