@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "app/Form1.h"
+#include "app/ImageMemory.h"
 #include "plane/Pause.h"
 #include "surface/PictureBox.h"
 
@@ -64,6 +65,7 @@ void Drag(lesson::Form1& form, int moves) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  lesson::KeepImageMemoryReturnable();  // as the program does
   QApplication app(argc, argv);
   lesson::Form1 form;
   NoWait noWait;
@@ -77,7 +79,8 @@ int main(int argc, char* argv[]) {
   form.Command12->click();
   QApplication::processEvents();
 
-  Drag(form, 200);  // fonts, glyph caches and the toolkit's pools settle
+  Drag(form, 1000);  // fonts, glyph caches, the toolkit's pools and the
+                     // picture's snapshots reach their working size
   const double start = ResidentMiB();
   Drag(form, 10000);
   const double end = ResidentMiB();

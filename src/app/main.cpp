@@ -4,6 +4,7 @@
 #include <QStyleFactory>
 
 #include "app/Form1.h"
+#include "app/ImageMemory.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ QIcon WindowIcon() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  lesson::KeepImageMemoryReturnable();
   QApplication app(argc, argv);
   // Ties the window to its menu entry, so that the task bar shows that entry's
   // name and icon.
