@@ -43,6 +43,8 @@ for how in quit close; do
     else
       close_window
     fi
+    # The next scene starts with the button up.
+    [ "$scene" = dragging ] && xdotool mouseup 1
     echo "e2e exit: $how during $scene: ended with status 0"
   done
 done

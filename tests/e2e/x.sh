@@ -112,6 +112,8 @@ class ClientMessage(ctypes.Structure):
 class Event(ctypes.Union):
     _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
 display = x.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
 window = int(sys.argv[1])
 event = Event()
 event.xclient.type = 33  # ClientMessage
@@ -121,8 +123,12 @@ event.xclient.format = 32
 event.xclient.data[0] = x.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
 x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long,
                          ctypes.POINTER(Event)]
-x.XSendEvent(display, window, 0, 0, ctypes.byref(event))
-x.XFlush(display)
+if not x.XSendEvent(display, window, 0, 0, ctypes.byref(event)):
+    sys.exit("cannot send WM_DELETE_WINDOW")
+# A round trip, not a mere flush: the server has taken the request before this
+# client disconnects (with a flush alone it was now and then lost).
+x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+x.XSync(display, 0)
 PY
   expect_ended "closing the window"
 }
