@@ -44,6 +44,8 @@ whole1=$(field "worst, whole-plane repaint" 1 <<<"$one")
 whole2=$(field "worst, whole-plane repaint" 1 <<<"$two")
 plain1=$(field "plain per-mark move" 1 <<<"$one")
 plain2=$(field "plain per-mark move" 1 <<<"$two")
+batched1=$(field "batched whole frame" 1 <<<"$one")
+batched2=$(field "batched whole frame" 1 <<<"$two")
 
 row() { awk -v what="$1" -v v="$2" -v unit="$3" -v ref="$4" -v against="$5" \
   'BEGIN { printf "%-44s %10.0f %-3s %8.3f  of %s\n", what, v, unit, v / ref, against }'; }
@@ -54,6 +56,8 @@ row "  the same, whole-plane repaint, ratio 1" "$whole1" us "$naive1" "naive flo
 row "  the same, whole-plane repaint, ratio 2" "$whole2" us "$naive2" "naive floor, ratio 2"
 row "  move alone, plain per-mark drawing, ratio 1" "$plain1" us "$naive1" "naive floor, ratio 1"
 row "  move alone, plain per-mark drawing, ratio 2" "$plain2" us "$naive2" "naive floor, ratio 2"
+row "  whole frame, one batched painter, ratio 1" "$batched1" us "$naive1" "naive floor, ratio 1"
+row "  whole frame, one batched painter, ratio 2" "$batched2" us "$naive2" "naive floor, ratio 2"
 row "default-size drag move (50 px, line A, k 1)" "$usual1" us "$naive1" "naive floor, ratio 1"
 row "naive floor, pixel ratio 1" "$naive1" us "$naive1" "itself"
 row "naive floor, pixel ratio 2" "$naive2" us "$naive1" "naive floor, ratio 1"
