@@ -8,6 +8,7 @@
 #include "app/Fonts.h"
 #include "graph/GraphGeometry.h"
 #include "support/Recording.h"
+#include "support/ReferenceSurface.h"
 #include "surface/PictureBox.h"
 
 using namespace lesson;
@@ -251,16 +252,7 @@ class StormTest : public QObject {
 
   QImage PlainRendering(const std::vector<DrawCall>& calls) {
     ImageSurface plain(JapaneseGothicFace(), F().PictureImage().DevicePixelRatio());
-    for (const DrawCall& c : calls) {
-      plain.SetAttributes(c.attributes);
-      if (c.kind == DrawCall::Kind::kCls) {
-        plain.Cls();
-      } else if (c.kind == DrawCall::Kind::kLine) {
-        plain.Line(c.stroke.x1, c.stroke.y1, c.stroke.x2, c.stroke.y2, c.stroke.colour);
-      } else {
-        plain.Print(c.text);
-      }
-    }
+    ReplaySinceCls(calls, plain);
     return plain.Image();
   }
 
