@@ -238,11 +238,11 @@ class StormTest : public QObject {
         break;
       }
     }
-    if (rebuild != Rebuild::kNone && !nested_ && Pick(4) == 0) {
+    if (rebuild != Rebuild::kNone && !nested_) {
       ++rebuildChecks_;
       QVERIFY2(f.PictureImage().Image() == FreshRebuild(rebuild, before),
                "differs from a fresh rebuild");
-    } else if (Pick(8) == 0 && !calls.empty() && calls.front().kind == DrawCall::Kind::kCls) {
+    } else if (!calls.empty() && calls.front().kind == DrawCall::Kind::kCls) {
       ++plainChecks_;
       QVERIFY2(f.PictureImage().Image() == PlainRendering(calls),
                "differs from a plain rendering of its drawing");
