@@ -5,7 +5,9 @@ cd "$(dirname "$0")"
 source scripts/common.sh
 
 install_missing "${BUILD_PACKAGES[@]}"
-build build
+# Only the program: the tests and benchmarks are test.sh's to build.
+configure build
+cmake --build build --target linear-function-lesson
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   cat >&2 <<'MSG'

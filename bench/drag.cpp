@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFontMetricsF>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
@@ -14,14 +13,15 @@
 #include <functional>
 #include <vector>
 
-#include "app/Fonts.h"
-#include "app/Form1.h"
+#include "desktop/app/Fonts.h"
+#include "desktop/app/LessonWindow.h"
+#include "desktop/support/ReferenceSurface.h"
+#include "desktop/surface/ImageSurface.h"
+#include "desktop/surface/PictureBox.h"
 #include "support/Recording.h"
-#include "support/ReferenceSurface.h"
-#include "surface/ImageSurface.h"
-#include "surface/PictureBox.h"
 
 using lesson::Form1;
+using lesson::LessonWindow;
 using lesson::test::DrawCall;
 
 namespace {
@@ -45,8 +45,8 @@ double MedianMicroseconds(int runs, const std::function<void(int)>& run) {
 void Prepare(Form1& form, bool worst) {
   if (worst)
     form.Command3_Click(3);
-  form.Text1->setText(QStringLiteral("2/3"));
-  form.Text2->setText(QStringLiteral("1"));
+  form.Text1.SetText("2/3");
+  form.Text2.SetText("1");
   form.Command5_Click();
   form.SetQuick(true);
   form.Command10_Click();
@@ -62,14 +62,11 @@ void Move(Form1& form, int i) {
 
 // The worst scene as one move draws it.
 std::vector<DrawCall> WorstScene() {
-  Form1 form;
-  lesson::test::RecordingSurface recording;
-  form.SetSurface(&recording);
-  Prepare(form, true);
-  recording.calls.clear();
-  Move(form, 1);
-  form.SetSurface(nullptr);
-  return recording.calls;
+  lesson::test::Lesson lesson;
+  Prepare(lesson.form, true);
+  lesson.surface.calls.clear();
+  Move(lesson.form, 1);
+  return lesson.surface.calls;
 }
 
 // The scene drawn afresh into a new image with one antialiased painter, a
@@ -92,7 +89,7 @@ void NaiveFrame(const std::vector<DrawCall>& scene, qreal ratio, const QString& 
       painter.drawLine(QLineF(s.x1 + 0.5, s.y1 + 0.5, s.x2 + 0.5, s.y2 + 0.5));
     } else if (call.kind == DrawCall::Kind::kPrint) {
       QFont font(family);
-      font.setPixelSize(lesson::ImageSurface::PointsToPixels(call.attributes.fontSize));
+      font.setPixelSize(lesson::PointsToPixels(call.attributes.fontSize));
       font.setBold(call.attributes.fontBold);
       const QFontMetricsF metrics(font);
       painter.setFont(font);
@@ -122,16 +119,17 @@ class PaintCount final : public QObject {
 // program does (the changed pixels repainted as soon as the handler returns)
 // or by a repaint of the whole plane.
 double DragMove(bool worst, bool wholePlane = false) {
-  Form1 form;
-  form.show();
+  LessonWindow window;
+  Form1& form = window.Form();
+  window.show();
   Prepare(form, worst);
   QApplication::processEvents();
   PaintCount count;
-  form.Picture1->installEventFilter(&count);
+  window.WidgetOf(form.Picture1)->installEventFilter(&count);
   const double us = MedianMicroseconds(kMoves, [&](int i) {
     Move(form, i);
     if (wholePlane) {
-      form.Picture1->repaint();
+      window.WidgetOf(form.Picture1)->repaint();
     } else {
       // The queued repaint of the changes, then the paint it asks for.
       QCoreApplication::sendPostedEvents();
@@ -146,7 +144,8 @@ double DragMove(bool worst, bool wholePlane = false) {
 // The worst move handler alone, drawing through the plain per-mark renderer
 // that the surface used before its cache.
 double PlainMove(qreal ratio, const QString& family) {
-  Form1 form;
+  LessonWindow window;
+  Form1& form = window.Form();
   lesson::test::ReferenceSurface plain(family, ratio);
   form.SetSurface(&plain);
   Prepare(form, true);
@@ -177,7 +176,7 @@ double BatchedFrame(const std::vector<DrawCall>& scene, qreal ratio, const QStri
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const std::vector<DrawCall> scene = WorstScene();
-  const qreal ratio = Form1().devicePixelRatioF();
+  const qreal ratio = LessonWindow().devicePixelRatioF();
   const QString family = lesson::JapaneseGothicFace();
   const double worst = DragMove(true);
   const double whole = DragMove(true, true);

@@ -5,12 +5,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QPushButton>
 #include <cstdio>
 #include <cstring>
 
-#include "app/Form1.h"
+#include "desktop/app/LessonWindow.h"
 
 namespace {
 
@@ -25,8 +23,9 @@ double CpuSeconds() {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  lesson::Form1 form;
-  form.show();
+  lesson::LessonWindow window;
+  lesson::Form1& form = window.Form();
+  window.show();
   QApplication::processEvents();
   const double cpuBefore = CpuSeconds();
   QElapsedTimer wall;
@@ -37,8 +36,8 @@ int main(int argc, char* argv[]) {
   std::printf("Pause(2000): %.3f s of wall time, %.4f s of CPU time (%.2f%% of one core)\n",
               seconds, cpu, 100.0 * cpu / seconds);
   if (argc > 1 && std::strcmp(argv[1], "--line-a") == 0) {
-    form.Text1->setText(QStringLiteral("2/3"));
-    form.Text2->setText(QStringLiteral("1"));
+    form.Text1.SetText("2/3");
+    form.Text2.SetText("1");
     form.Command5_Click();
     const double before = CpuSeconds();
     wall.restart();

@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/Form1.h"
-#include "app/ImageMemory.h"
-#include "plane/Pause.h"
-#include "surface/PictureBox.h"
+#include "desktop/app/ImageMemory.h"
+#include "desktop/app/LessonWindow.h"
+#include "desktop/plane/EventLoopPacer.h"
+#include "desktop/surface/PictureBox.h"
 
 namespace {
 
@@ -36,27 +36,28 @@ double ResidentMiB() {
          (1024.0 * 1024.0);
 }
 
-void Pointer(lesson::Form1& form, QEvent::Type type, QPointF at) {
+void Pointer(lesson::LessonWindow& window, QEvent::Type type, QPointF at) {
+  QWidget* plane = window.WidgetOf(window.Form().Picture1);
   const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, at, form.Picture1->mapToGlobal(at), button, held, Qt::NoModifier);
-  QApplication::sendEvent(form.Picture1, &event);
+  QMouseEvent event(type, at, plane->mapToGlobal(at), button, held, Qt::NoModifier);
+  QApplication::sendEvent(plane, &event);
   QApplication::processEvents();
 }
 
 // moves drag moves in drags of 100, with a size change after every tenth.
-void Drag(lesson::Form1& form, int moves) {
+void Drag(lesson::LessonWindow& window, int moves) {
   int sizes = 0;
   for (int i = 0; i < moves; ++i) {
     if (i % 100 == 0)
-      Pointer(form, QEvent::MouseButtonPress, QPointF(320, 300));
+      Pointer(window, QEvent::MouseButtonPress, QPointF(320, 300));
     // Back and forth over the plane, so the triangle stays near it.
     const double step = (i % 100 < 50 ? i % 100 : 100 - i % 100) * 3.0;
-    Pointer(form, QEvent::MouseMove, QPointF(320 + step, 300 + step / 2));
+    Pointer(window, QEvent::MouseMove, QPointF(320 + step, 300 + step / 2));
     if (i % 100 == 99)
-      Pointer(form, QEvent::MouseButtonRelease, QPointF(320, 300));
+      Pointer(window, QEvent::MouseButtonRelease, QPointF(320, 300));
     if (i % 10 == 9) {
-      form.Command3[static_cast<std::size_t>(sizes++ % 4)]->click();
+      window.WidgetOf(window.Form().Command3[static_cast<std::size_t>(sizes++ % 4)])->click();
       QApplication::processEvents();
     }
   }
@@ -67,22 +68,23 @@ void Drag(lesson::Form1& form, int moves) {
 int main(int argc, char* argv[]) {
   lesson::KeepImageMemoryReturnable();  // as the program does
   QApplication app(argc, argv);
-  lesson::Form1 form;
+  lesson::LessonWindow window;
+  lesson::Form1& form = window.Form();
   NoWait noWait;
-  form.SetPacer(&noWait);
-  form.show();
-  form.Text1->setText(QStringLiteral("2/3"));
-  form.Text2->setText(QStringLiteral("1"));
-  form.Command5->click();
+  window.SetPacer(&noWait);
+  window.show();
+  window.WidgetOf(form.Text1)->setText(QStringLiteral("2/3"));
+  window.WidgetOf(form.Text2)->setText(QStringLiteral("1"));
+  window.WidgetOf(form.Command5)->click();
   form.SetQuick(true);
-  form.Command10->click();
-  form.Command12->click();
+  window.WidgetOf(form.Command10)->click();
+  window.WidgetOf(form.Command12)->click();
   QApplication::processEvents();
 
-  Drag(form, 1000);  // fonts, glyph caches, the toolkit's pools and the
-                     // picture's snapshots reach their working size
+  Drag(window, 1000);  // fonts, glyph caches, the toolkit's pools and the
+                       // picture's snapshots reach their working size
   const double start = ResidentMiB();
-  Drag(form, 10000);
+  Drag(window, 10000);
   const double end = ResidentMiB();
   std::printf(
       "soak: 10000 drag moves and 1000 size changes: resident %.2f MiB at start, "

@@ -13,10 +13,10 @@
 #include <cstring>
 #include <memory>
 
-#include "app/ControlTable.h"
-#include "app/Fonts.h"
-#include "app/Form1.h"
-#include "surface/PictureBox.h"
+#include "desktop/app/Fonts.h"
+#include "desktop/app/LessonWindow.h"
+#include "desktop/surface/PictureBox.h"
+#include "lesson/app/ControlTable.h"
 
 namespace {
 
@@ -88,9 +88,9 @@ int main(int argc, char* argv[]) {
     lesson::InstallFontSubstitutes();
     window = BareWindow(picture);
   } else {
-    auto form = std::make_unique<lesson::Form1>();
-    picture = form->Picture1;
-    window = std::move(form);
+    auto lesson = std::make_unique<lesson::LessonWindow>();
+    picture = lesson->WidgetOf(lesson->Form().Picture1);
+    window = std::move(lesson);
   }
   PaintWatch watch;
   picture->installEventFilter(&watch);

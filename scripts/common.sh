@@ -38,10 +38,16 @@ install_missing() {
     "${missing[@]}"
 }
 
-# build DIR [cmake options...]: configures (once) and builds into DIR.
-build() {
+# configure DIR [cmake options...]: configures DIR for a build of the lesson.
+configure() {
   local dir=$1
   shift
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLESSON_WERROR=ON "$@" >/dev/null
-  cmake --build "$dir"
+}
+
+# build DIR [cmake options...]: configures (once) and builds everything into
+# DIR: the program, its tests and the benchmarks.
+build() {
+  configure "$@"
+  cmake --build "$1"
 }

@@ -1,10 +1,37 @@
 #!/usr/bin/env bash
-# Static checks over the lesson's own sources: clang-tidy with the checks of
-# .clang-tidy (on the compile commands of the build folder given, default
-# build) and cppcheck. Each runs when it is installed; any finding fails.
+# Static checks over the lesson's own sources: the layering of the core,
+# clang-tidy with the checks of .clang-tidy (on the compile commands of the
+# build folder given, default build) and cppcheck. Each tool runs when it is
+# installed; any finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+
+# The lesson core knows no toolkit and no front-end: no file under src/lesson
+# includes a Qt header or anything of src/desktop or src/web, and every one
+# compiles on its own with the host compiler and no include path but src.
+start=$(date +%s)
+mapfile -t core < <(git ls-files 'src/lesson/*.cpp' 'src/lesson/*.h')
+if grep -nE '#\s*include\s*[<"](Q|qt|desktop/|web/|emscripten)' "${core[@]}" >&2; then
+  echo "static checks: the lesson core includes a toolkit or a front-end (above)" >&2
+  exit 1
+fi
+# A header is compiled as the only include of an empty file.
+compile_alone() {
+  local flags=(-std=c++20 -fsyntax-only -Wall -Wextra -Wpedantic -Werror -Isrc)
+  for f in "$@"; do
+    case "$f" in
+      *.h) "${CXX:-c++}" "${flags[@]}" -include "$f" -x c++ /dev/null ;;
+      *) "${CXX:-c++}" "${flags[@]}" "$f" ;;
+    esac || return 1
+  done
+}
+export -f compile_alone
+printf '%s\n' "${core[@]}" | xargs -P 2 -n 8 bash -c 'compile_alone "$@"' _ || {
+  echo "static checks: the lesson core does not compile on its own" >&2
+  exit 1
+}
+echo "static checks: the core (${#core[@]} files) includes no toolkit and compiles alone in $(($(date +%s) - start)) s"
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/*.cpp' 'bench/*.cpp' 'fuzz/*.cpp')
 
 if command -v clang-tidy >/dev/null; then

@@ -8,13 +8,13 @@
 #include <limits>
 #include <sstream>
 
-#include "constructions/LineAGeometry.h"
-#include "constructions/TriangleGeometry.h"
-#include "graph/Coefficients.h"
-#include "graph/GraphGeometry.h"
-#include "graph/ReadNumber.h"
+#include "lesson/constructions/LineAGeometry.h"
+#include "lesson/constructions/TriangleGeometry.h"
+#include "lesson/graph/Coefficients.h"
+#include "lesson/graph/GraphGeometry.h"
+#include "lesson/graph/ReadNumber.h"
+#include "lesson/surface/Numeric.h"
 #include "properties/NumberReference.h"
-#include "surface/Numeric.h"
 
 namespace lesson::fuzz {
 

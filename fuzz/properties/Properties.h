@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "surface/Clip.h"
+#include "lesson/surface/Clip.h"
 
 namespace lesson::fuzz {
 

@@ -75,5 +75,5 @@ class FuzzPropertiesTest : public QObject {
   }
 };
 
-QTEST_MAIN(FuzzPropertiesTest)
+QTEST_APPLESS_MAIN(FuzzPropertiesTest)
 #include "tst_fuzz_properties.moc"

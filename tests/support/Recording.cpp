@@ -1,11 +1,7 @@
 #include "support/Recording.h"
 
-#include <QImage>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QString>
 #include <cmath>
-
-#include "surface/ImageSurface.h"
 
 namespace lesson::test {
 
@@ -50,9 +46,9 @@ float RecordingSurface::DoPrint(std::string_view text) {
   return tee_->CurrentY() - CurrentY();
 }
 
-void FakePacer::Wait(std::int32_t ms) {
+void FakeWait::Wait(std::int32_t ms, bool quick) {
   const std::size_t index = waits.size();
-  waits.push_back({ms, form_.Quick()});
+  waits.push_back({ms, quick});
   if (ms <= 0)
     return;
   for (auto it = actions_.begin(); it != actions_.end() && it->first <= index;) {
@@ -62,39 +58,23 @@ void FakePacer::Wait(std::int32_t ms) {
   }
 }
 
-Lesson::Lesson() {
-  form.SetSurface(&surface);
-  form.SetPacer(&pacer);
-  form.SetEndAction({});
+std::vector<int> FakeWait::Times() const {
+  std::vector<int> out;
+  for (const auto& w : waits)
+    out.push_back(w.ms);
+  return out;
 }
 
 void Lesson::Graph(const char* a, const char* b) {
-  form.Text1->setText(QString::fromUtf8(a));
-  form.Text2->setText(QString::fromUtf8(b));
-  form.Command5->click();
+  form.Text1.SetText(a);
+  form.Text2.SetText(b);
+  form.Click(form.Command5);
 }
 
 void Lesson::Clear() {
   surface.calls.clear();
   pacer.waits.clear();
 }
-
-std::vector<int> Lesson::WaitTimes() const {
-  std::vector<int> out;
-  for (const auto& w : pacer.waits)
-    out.push_back(w.ms);
-  return out;
-}
-
-bool IsWhite(const QImage& image, int x, int y) {
-  const qreal r = image.devicePixelRatio();
-  const QColor c = image.pixelColor(static_cast<int>(x * r), static_cast<int>(y * r));
-  return c.red() > 230 && c.green() > 230 && c.blue() > 230;
-}
-
-}  // namespace lesson::test
-
-namespace lesson::test {
 
 namespace {
 

@@ -1,18 +1,14 @@
 #pragma once
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "app/Form1.h"
-#include "plane/Pause.h"
-#include "surface/ImageSurface.h"
-#include "surface/Surface.h"
+#include "lesson/app/Form1.h"
+#include "lesson/app/Host.h"
+#include "lesson/surface/Surface.h"
 
 namespace lesson::test {
 
@@ -49,47 +45,57 @@ class RecordingSurface final : public Surface {
 
 // Stands in for the clock of the animations: records every wait with what
 // the Quick box held, and runs a chosen action during a chosen wait.
-class FakePacer final : public Pacer {
+class FakeWait {
  public:
   struct Waited {
     int ms;
     bool quick;
   };
-  explicit FakePacer(Form1& form) : form_(form) {}
-
   std::vector<Waited> waits;
   // Runs the action during wait number n (counted from 0), or during the
   // first later wait that really waits: a wait of 0 ms processes no events.
   void At(std::size_t n, std::function<void()> action) { actions_[n] = std::move(action); }
-  void Wait(std::int32_t ms) override;
+  void Wait(std::int32_t ms, bool quick);
+  std::vector<int> Times() const;
 
  private:
-  Form1& form_;
   std::map<std::size_t, std::function<void()>> actions_;
 };
 
-// A lesson window whose drawing is recorded (and still painted) and whose
-// waits are instantaneous and recorded.
-struct Lesson {
-  Form1 form;
-  RecordingSurface surface{&form.PictureImage()};
-  FakePacer pacer{form};
+// The front-end of a lesson under test: no screen, waits that pass at once
+// (recorded), and a record of the end.
+class TestHost final : public Host {
+ public:
+  FakeWait wait;
+  const Form1* form = nullptr;
+  bool ended = false;
+  int pictureNotices = 0;
 
-  Lesson();
-  // Types the texts into the two boxes and clicks "グラフをかく".
-  void Graph(const char* a, const char* b);
-  // Forgets what has been recorded so far.
-  void Clear();
-  QWidget* Focus() { return form.focusWidget(); }
-  std::vector<int> WaitTimes() const;
+  void Wait(std::int32_t ms) override { wait.Wait(ms, form != nullptr && form->Quick()); }
+  void End() override { ended = true; }
+  void ControlChanged(Control&) override {}
+  void FocusChanged() override {}
+  void PictureChanged() override { ++pictureNotices; }
 };
 
-// Whether the pixel of the plane at (x, y) is (nearly) white.
-bool IsWhite(const QImage& image, int x, int y);
+// A lesson whose drawing is recorded and whose waits are instantaneous and
+// recorded.
+struct Lesson {
+  RecordingSurface surface;
+  TestHost host;
+  Form1 form{host, surface};
+  FakeWait& pacer = host.wait;
 
-}  // namespace lesson::test
-
-namespace lesson::test {
+  Lesson() { host.form = &form; }
+  // Types the texts into the two boxes and clicks "グラフをかく".
+  void Graph(const char* a, const char* b);
+  // A click on a control, as the window system delivers it.
+  void Click(const Control& control) { form.Click(control); }
+  // Forgets what has been recorded so far.
+  void Clear();
+  const Control* Focus() const { return form.Focus(); }
+  std::vector<int> WaitTimes() const { return pacer.Times(); }
+};
 
 // The calls as short texts, numbers rounded to two decimals:
 // "L x1,y1-x2,y2" for a stroke (the end point resolved), "T x,y,text" for a

@@ -1,0 +1,58 @@
+// What a screen reader reads: the names and descriptions of the controls and
+// the plane's description of what it shows, and the frame that shows the
+// keyboard focus on the plane.
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPainter>
+
+#include "desktop/access/Announcer.h"
+#include "desktop/app/LessonWindow.h"
+#include "desktop/scaling/ScaledLayout.h"
+#include "desktop/surface/PictureBox.h"
+#include "lesson/access/AccessibleTexts.h"
+
+namespace lesson {
+
+namespace {
+
+// The plane reads as a picture the pupil can work on, not as a bare panel.
+QAccessibleInterface* PlaneInterface(const QString&, QObject* object) {
+  if (auto* plane = qobject_cast<PictureBox*>(object))
+    return new QAccessibleWidget(plane, QAccessible::Canvas);
+  return nullptr;
+}
+
+}  // namespace
+
+// Names and descriptions come from the lesson; the plane's description,
+// which changes with every step of the lesson, reaches the reader through an
+// announcer that keeps a drag from flooding it.
+void LessonWindow::NameControls() {
+  QAccessible::installFactory(PlaneInterface);
+  for (std::size_t row = 0; row < kControls.size(); ++row) {
+    const Control& model = form_->Controls().At(row);
+    widgets_[row]->setAccessibleName(QString::fromUtf8(
+        model.AccessibleName().data(), static_cast<qsizetype>(model.AccessibleName().size())));
+  }
+  planeAnnouncer_ = new Announcer(*picture_, std::chrono::milliseconds(kDescriptionIntervalMs));
+}
+
+// While the plane has the keyboard focus a frame in dark blue stands around
+// it, on the window's background; the picture itself stays as it is.
+void LessonWindow::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (!picture_->hasFocus())
+    return;
+  const int width = layout_->Scale().Length(kFocusFrameWidth);
+  const QRect plane = picture_->geometry();
+  QPainter painter(this);
+  const QColor blue(kFocusFrameColour.r, kFocusFrameColour.g, kFocusFrameColour.b);
+  const QRect outer = plane.adjusted(-width, -width, width, width);
+  painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), width), blue);
+  painter.fillRect(QRect(outer.left(), plane.bottom() + 1, outer.width(), width), blue);
+  painter.fillRect(QRect(outer.left(), plane.top(), width, plane.height()), blue);
+  painter.fillRect(QRect(plane.right() + 1, plane.top(), width, plane.height()), blue);
+}
+
+}  // namespace lesson

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+#include <array>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "lesson/app/ControlTable.h"
+#include "lesson/app/Form1.h"
+#include "lesson/app/Host.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace lesson {
+
+class Announcer;
+class ImageSurface;
+class Pacer;
+class PictureBox;
+class ScaledLayout;
+
+// The lesson as a desktop window: the core's Form1 shown through Qt widgets.
+// The window builds one widget per row of the control table and binds each
+// to its model both ways: a click or a key runs the core's handler, an edit
+// or a tick updates the model, and a model that changes updates its widget.
+// The plane is shown from an image surface at the screen's pixel ratio.
+//
+// The core reaches the window only as its Host (app/DesktopHost.cpp): the
+// waits of the animations, the end of the program, and the notices of change.
+class LessonWindow final : public QWidget, private Host {
+ public:
+  explicit LessonWindow(QWidget* parent = nullptr);
+  ~LessonWindow() override;
+
+  LessonWindow(const LessonWindow&) = delete;
+  LessonWindow& operator=(const LessonWindow&) = delete;
+
+  // The lesson behind the window.
+  Form1& Form() { return *form_; }
+  const Form1& Form() const { return *form_; }
+
+  // The widget that shows a control.
+  QWidget* WidgetOf(const Control& control) const { return widgets_.at(control.Row()); }
+  QPushButton* WidgetOf(const Button& button) const;
+  QLineEdit* WidgetOf(const TextBox& box) const;
+  QCheckBox* WidgetOf(const CheckBox& box) const;
+  QLabel* WidgetOf(const Label& label) const;
+  PictureBox* WidgetOf(const PictureControl& picture) const;
+
+  // The image the plane is drawn into.
+  ImageSurface& PictureImage() { return *image_; }
+
+  // F11: full screen and back.
+  void ToggleFullScreen();
+  // Where every control stands at the base size and at the current scale.
+  const ScaledLayout& Layout() const { return *layout_; }
+
+  // --- seams ----------------------------------------------------------------
+  // What the animations' waits do (nullptr puts the real wait back).
+  void SetPacer(Pacer* pacer);
+  // What ending the program does once the window is hidden; by default the
+  // application's event loops end with status 0.
+  void SetEndAction(std::function<void()> action) { endAction_ = std::move(action); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  // --- Host (app/DesktopHost.cpp) --------------------------------------------
+  void Wait(std::int32_t ms) override;
+  void End() override;
+  void ControlChanged(Control& control) override;
+  void FocusChanged() override;
+  void PictureChanged() override;
+
+  void BuildControls();
+  void ConnectHandlers();
+  // Brings a widget up to date with its model.
+  void Show(Control& control);
+  // Names the controls for a screen reader (access/).
+  void NameControls();
+  Control* ModelOf(const QWidget* widget) const;
+
+  static constexpr int kCheckBoxSpacing = 3;
+  static constexpr std::chrono::milliseconds kWindowManagerGrace{300};
+
+  std::unique_ptr<ImageSurface> image_;
+  std::unique_ptr<Pacer> realPacer_;
+  Pacer* pacer_ = nullptr;
+  std::function<void()> endAction_;
+  std::array<QWidget*, kControls.size()> widgets_{};
+  std::unique_ptr<Form1> form_;
+  PictureBox* picture_ = nullptr;
+  std::unique_ptr<ScaledLayout> layout_;
+  Announcer* planeAnnouncer_ = nullptr;
+  int showing_ = 0;          // a model is being shown: the widgets' signals are ours
+  bool fullScreen_ = false;  // F11 has asked for full screen
+  QRect normalGeometry_;     // the window's place before full screen
+};
+
+}  // namespace lesson

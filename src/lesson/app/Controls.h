@@ -1,0 +1,159 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "lesson/app/ControlTable.h"
+
+namespace lesson {
+
+class Host;
+class Control;
+
+// The controls of one window: each registered under its row of the control
+// table, and which of them has the keyboard focus. Changes are told to the
+// host, which shows them.
+class ControlSet {
+ public:
+  static constexpr std::size_t kNone = kControls.size();
+
+  explicit ControlSet(Host& host) : host_(&host) {}
+  ControlSet(const ControlSet&) = delete;
+  ControlSet& operator=(const ControlSet&) = delete;
+
+  Control& At(std::size_t row) const { return *byRow_.at(row); }
+  // The control with the keyboard focus, or nullptr when the window itself
+  // has it.
+  Control* Focus() const { return focus_ == kNone ? nullptr : byRow_[focus_]; }
+  // The pupil moved the focus (Tab, a click): the model follows the
+  // front-end, with no notice back. nullptr: the window.
+  void FocusMoved(const Control* control);
+
+ private:
+  friend class Control;
+  void Register(Control& control, std::size_t row) { byRow_.at(row) = &control; }
+  void SetFocus(std::size_t row);
+  void Changed(Control& control);
+
+  Host* host_;
+  std::array<Control*, kControls.size()> byRow_{};
+  std::size_t focus_ = kNone;
+};
+
+// A control as the lesson sees it: what its row of the control table says,
+// plus the state the handlers change. A front-end shows it and reports the
+// pupil's input back.
+class Control {
+ public:
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const ControlSpec& Spec() const { return kControls[row_]; }
+  // Its row in the control table, which lists the controls in tab order.
+  std::size_t Row() const { return row_; }
+  // The name under which the lesson refers to it: "Command3(2)".
+  std::string Name() const;
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  bool Visible() const { return visible_; }
+  void Hide();
+  // Gives it the keyboard focus; a disabled or hidden control, and a label,
+  // cannot take it, and the focus stays where it is.
+  void SetFocus();
+  bool HasFocus() const { return owner_->Focus() == this; }
+
+  // What a screen reader says of it: the name never changes, the
+  // description follows the lesson.
+  std::string_view AccessibleName() const { return name_; }
+  const std::string& Description() const { return description_; }
+  void SetDescription(std::string description);
+
+ protected:
+  Control(ControlSet& owner, std::string_view name, int index = -1);
+  ~Control() = default;
+  void Changed() { owner_->Changed(*this); }
+
+ private:
+  ControlSet* owner_;
+  std::size_t row_;
+  bool enabled_ = true;
+  bool visible_ = true;
+  std::string name_;
+  std::string description_;
+};
+
+// A push button. Its caption is the table's; its font can change.
+class Button final : public Control {
+ public:
+  Button(ControlSet& owner, std::string_view name, int index = -1);
+
+  double FontPoints() const { return fontPoints_; }
+  bool FontBold() const { return fontBold_; }
+  void SetFont(double points, bool bold);
+
+ private:
+  double fontPoints_;
+  bool fontBold_;
+};
+
+// A single-line text box.
+class TextBox final : public Control {
+ public:
+  TextBox(ControlSet& owner, std::string_view name) : Control(owner, name) {}
+
+  // The text, UTF-8, exactly as it stands in the box.
+  const std::string& Text() const { return text_; }
+  // The lesson sets the text; the front-end shows it.
+  void SetText(std::string text);
+  // The pupil edited the text: the model follows, with no notice back.
+  void Edited(std::string text) { text_ = std::move(text); }
+  // Asks the front-end to select the whole text.
+  void SelectAll();
+  // Whether a selection of the whole text was asked for since the last call.
+  bool TakeSelectAll();
+
+ private:
+  std::string text_;
+  bool selectAll_ = false;
+};
+
+// A check box: value 0 unticked, 1 ticked.
+class CheckBox final : public Control {
+ public:
+  CheckBox(ControlSet& owner, std::string_view name) : Control(owner, name) {}
+
+  bool Checked() const { return checked_; }
+  void SetChecked(bool checked);
+  // The pupil ticked or unticked it: the model follows, with no notice back.
+  void Toggled(bool checked) { checked_ = checked; }
+
+ private:
+  bool checked_ = false;
+};
+
+// A static label, which the lesson may move.
+class Label final : public Control {
+ public:
+  Label(ControlSet& owner, std::string_view name, int index = -1);
+
+  // Place in window pixels of the layout (1024 x 687).
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  void Move(int left, int top);
+
+ private:
+  int left_;
+  int top_;
+};
+
+// The drawing area as a control: it takes the focus by Tab and reports
+// pointer events and arrow keys to the window's handlers.
+class PictureControl final : public Control {
+ public:
+  PictureControl(ControlSet& owner, std::string_view name) : Control(owner, name) {}
+};
+
+}  // namespace lesson

@@ -1,0 +1,125 @@
+#include "lesson/app/Form1.h"
+
+#include "lesson/access/AccessibleTexts.h"
+#include "lesson/access/PlaneDescription.h"
+#include "lesson/app/Host.h"
+#include "lesson/surface/Surface.h"
+
+namespace lesson {
+
+Form1::Form1(Host& host, Surface& picture)
+    : controls_(host), host_(host), picture_(picture), surface_(&picture) {
+  for (std::size_t row = 0; row < kControls.size(); ++row) {
+    Control& control = controls_.At(row);
+    control.SetDescription(AccessibleDescription(control.Spec(), 0));
+  }
+  Form_Load();
+  Text1.SetFocus();
+  DescribeControls();
+  shownDrawing_ = surface_->Drawn();
+}
+
+void Form1::SetSurface(Surface* surface) {
+  Surface* next = surface != nullptr ? surface : &picture_;
+  // The new surface takes over the pen, font and text position in force.
+  next->SetAttributes(surface_->Attributes());
+  surface_ = next;
+  shownDrawing_ = surface_->Drawn();
+}
+
+void Form1::PacedWait(std::int32_t ms) {
+  Pause(Quick() ? 0 : ms);
+}
+
+// Every event runs its handler to completion, nested events included. A
+// reset asked for during a wait runs once the event that started the
+// animation has been handled whole.
+template <class Handler>
+void Form1::Dispatch(Handler&& handler) {
+  if (ending_)
+    return;
+  ++eventDepth_;
+  handler();
+  FinishEvent();
+}
+
+void Form1::FinishEvent() {
+  --eventDepth_;
+  if (ending_)
+    return;
+  DescribeControls();
+  ShowPicture();
+  if (eventDepth_ == 0 && resetPending_) {
+    resetPending_ = false;
+    ++eventDepth_;
+    Command2_Click();
+    FinishEvent();
+  }
+}
+
+void Form1::Click(const Control& control) {
+  if (!control.Enabled() || !control.Visible())
+    return;
+  const auto is = [&control](const Control& c) { return &c == &control; };
+  for (std::size_t i = 0; i < Command3.size(); ++i) {
+    if (is(Command3[i]))
+      return Dispatch([this, i] { Command3_Click(static_cast<std::int16_t>(i)); });
+  }
+  for (std::size_t i = 0; i < Command8.size(); ++i) {
+    if (is(Command8[i]))
+      return Dispatch([this, i] { Command8_Click(static_cast<std::int16_t>(i)); });
+  }
+  using Handler = void (Form1::*)();
+  const std::pair<const Button*, Handler> handlers[] = {
+      {&Command1, &Form1::Command1_Click},   {&Command2, &Form1::Command2_Click},
+      {&Command5, &Form1::Command5_Click},   {&Command7, &Form1::Command7_Click},
+      {&Command9, &Form1::Command9_Click},   {&Command10, &Form1::Command10_Click},
+      {&Command11, &Form1::Command11_Click}, {&Command12, &Form1::Command12_Click},
+  };
+  for (const auto& [button, handler] : handlers) {
+    if (is(*button))
+      return Dispatch([this, handler = handler] { (this->*handler)(); });
+  }
+}
+
+void Form1::KeyPress(const TextBox& box, int keyAscii) {
+  if (&box == &Text1)
+    Dispatch([this, keyAscii] { Text1_KeyPress(keyAscii); });
+  if (&box == &Text2)
+    Dispatch([this, keyAscii] { Text2_KeyPress(keyAscii); });
+}
+
+void Form1::PointerDown(std::int16_t button, std::int16_t shift, float x, float y) {
+  Dispatch([=, this] { Picture1_MouseDown(button, shift, x, y); });
+}
+
+void Form1::PointerMove(std::int16_t button, std::int16_t shift, float x, float y) {
+  Dispatch([=, this] { Picture1_MouseMove(button, shift, x, y); });
+}
+
+void Form1::PointerUp(std::int16_t button, std::int16_t shift, float x, float y) {
+  Dispatch([=, this] { Picture1_MouseUp(button, shift, x, y); });
+}
+
+void Form1::ArrowKey(Arrow key, std::int16_t shift) {
+  Dispatch([=, this] { Picture1_KeyDown(key, shift); });
+}
+
+void Form1::Close() {
+  EndProgram();
+}
+
+void Form1::DescribeControls() {
+  for (Button& b : Command3)
+    b.SetDescription(AccessibleDescription(b.Spec(), state_.UnitPx));
+  Picture1.SetDescription(DescribePlane(state_, graphSlopeText_, graphInterceptText_));
+}
+
+void Form1::ShowPicture() {
+  if (surface_->Drawn() == shownDrawing_)
+    return;
+  shownDrawing_ = surface_->Drawn();
+  host_.PictureChanged();
+}
+
+}  // namespace lesson

@@ -1,0 +1,167 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "lesson/app/Controls.h"
+#include "lesson/app/LessonState.h"
+
+namespace lesson {
+
+class Host;
+class Surface;
+
+// An arrow key pressed on the plane.
+enum class Arrow { kLeft, kRight, kUp, kDown };
+
+// The lesson window: the coordinate plane on the left, the entry of a and b
+// and the buttons of the constructions on the right, as plain models that a
+// front-end shows.
+//
+// The controls keep the names under which the lesson refers to them, and the
+// handlers are named after their control and event. They are defined beside
+// the subsystem they belong to: the window and its life cycle in app/, the
+// plane in plane/, the graph in graph/, the constructions in constructions/.
+class Form1 final {
+ public:
+  // Runs the start-up: the plane is drawn on picture and the controls stand
+  // as the lesson begins. Both must outlive the window.
+  Form1(Host& host, Surface& picture);
+
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+ private:
+  ControlSet controls_;  // before the controls, which register with it
+
+ public:
+  // --- controls -----------------------------------------------------------
+  TextBox Text1{controls_, "Text1"};       // a
+  TextBox Text2{controls_, "Text2"};       // b
+  Button Command1{controls_, "Command1"};  // "終了", quit
+  Button Command2{controls_, "Command2"};  // "初期画面(クリア)", initial screen
+  std::array<Button, 4> Command3{{{controls_, "Command3", 0},  // plane sizes "小" "中" "大" "特大"
+                                  {controls_, "Command3", 1},
+                                  {controls_, "Command3", 2},
+                                  {controls_, "Command3", 3}}};
+  Button Command4{controls_, "Command4"};  // "補助線B", hidden for good
+  Button Command5{controls_, "Command5"};  // "グラフをかく", draw the graph
+  Button Command6{controls_, "Command6"};  // its "消去", hidden for good
+  Button Command7{controls_, "Command7"};  // "整数倍", integer multiple
+  std::array<Button, 2> Command8{{{controls_, "Command8", 0},    // "拡大" enlarge
+                                  {controls_, "Command8", 1}}};  // "縮小" shrink
+  Button Command9{controls_, "Command9"};                        // "消去", erase the triangle
+  Button Command10{controls_, "Command10"};                      // "補助線A", auxiliary line A
+  Button Command11{controls_, "Command11"};                      // "消去", erase line A
+  Button Command12{controls_, "Command12"};                      // "補助線C", slope triangle
+  CheckBox Check1{controls_, "Check1"};                          // second "Quick", hidden for good
+  CheckBox Check2{controls_, "Check2"};            // "Quick": animations without waits
+  PictureControl Picture1{controls_, "Picture1"};  // the coordinate plane
+  Label Label1{controls_, "Label1"};
+  Label Label2{controls_, "Label2"};
+  Label Label3{controls_, "Label3"};
+  Label Label4{controls_, "Label4"};
+  std::array<Label, 2> Label5{{{controls_, "Label5", 0},  // axis names "ｙ" and "χ"
+                               {controls_, "Label5", 1}}};
+  Label Label6{controls_, "Label6"};
+  Label Label7{controls_, "Label7"};
+  Label Label8{controls_, "Label8"};
+
+  // Every control by its row of the control table, and the focus.
+  const ControlSet& Controls() const { return controls_; }
+  ControlSet& Controls() { return controls_; }
+  Control* Focus() const { return controls_.Focus(); }
+  const std::string& Caption() const { return caption_; }
+
+  LessonState& State() { return state_; }
+  const LessonState& State() const { return state_; }
+
+  // --- events from the front-end --------------------------------------------
+  // Each runs the handler that the event stands for, as the window system
+  // would; afterwards the descriptions follow the lesson and the picture is
+  // told. Events for a disabled or hidden control, and any event after the
+  // end, do nothing.
+  void Click(const Control& control);
+  void KeyPress(const TextBox& box, int keyAscii);
+  void PointerDown(std::int16_t button, std::int16_t shift, float x, float y);
+  void PointerMove(std::int16_t button, std::int16_t shift, float x, float y);
+  void PointerUp(std::int16_t button, std::int16_t shift, float x, float y);
+  void ArrowKey(Arrow key, std::int16_t shift);
+  // The window was closed by the window system.
+  void Close();
+
+  // --- the window: start-up, initial screen, exit (app/) -----------------
+  void Form_Load();
+  void Command2_Click();
+  void Command1_Click();
+
+  // --- the plane (plane/) -------------------------------------------------
+  void DrawPlane();
+  void Command3_Click(std::int16_t index);
+  void Pause(std::int32_t ms);
+
+  // --- the graph (graph/) -------------------------------------------------
+  void Command5_Click();
+  void Text1_KeyPress(int keyAscii);
+  void Text2_KeyPress(int keyAscii);
+
+  // --- the constructions (constructions/) ---------------------------------
+  void Command10_Click();
+  void Command11_Click();
+  // k is read afresh at every step: callers pass TriangleScale itself.
+  void DrawSlopeTriangle(const std::int16_t& k);
+  void Command12_Click();
+  void Command8_Click(std::int16_t index);
+  void Command7_Click();
+  void Command9_Click();
+  void Picture1_MouseDown(std::int16_t button, std::int16_t shift, float x, float y);
+  void Picture1_MouseMove(std::int16_t button, std::int16_t shift, float x, float y);
+  void Picture1_MouseUp(std::int16_t button, std::int16_t shift, float x, float y);
+  // An arrow key on the focused plane: the triangle moved as by a drag.
+  void Picture1_KeyDown(Arrow key, std::int16_t shift);
+
+  // --- seams ----------------------------------------------------------------
+  // The surface the handlers draw on: the front-end's picture unless a test
+  // has put another one in its place (nullptr puts the picture back).
+  Surface& Picture() { return *surface_; }
+  void SetSurface(Surface* surface);
+  bool Ending() const { return ending_; }
+
+  // Whether the Quick box is ticked.
+  bool Quick() const { return Check2.Checked(); }
+  void SetQuick(bool ticked) { Check2.SetChecked(ticked); }
+
+ private:
+  template <class Handler>
+  void Dispatch(Handler&& handler);
+  void FinishEvent();
+  // The wait between two strokes of an animation: Quick is read anew, and a
+  // ticked box makes the wait zero.
+  void PacedWait(std::int32_t ms);
+  // Replays line A at once, with the Quick box ticked.
+  void ReplayLineA();
+  void SetAnchorByRule();
+  void SetStartValues();
+  void EndProgram();
+  // The accessible descriptions (access/), brought up to date after every
+  // event, and the notice of what was drawn.
+  void DescribeControls();
+  void ShowPicture();
+
+  Host& host_;
+  Surface& picture_;
+  Surface* surface_;
+  LessonState state_;
+  std::string caption_;
+  bool ending_ = false;
+  int eventDepth_ = 0;              // events being handled, nested ones included
+  int waitDepth_ = 0;               // waits in progress, nested ones included
+  bool resetPending_ = false;       // a reset clicked during a wait, to follow it
+  std::uint64_t shownDrawing_ = 0;  // the picture's drawing count last told
+  // The texts from which the graph on the plane was drawn.
+  std::string graphSlopeText_;
+  std::string graphInterceptText_;
+};
+
+}  // namespace lesson

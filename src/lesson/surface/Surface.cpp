@@ -1,0 +1,41 @@
+#include "lesson/surface/Surface.h"
+
+namespace lesson {
+
+void Surface::Cls() {
+  ++drawn_;
+  DoCls();
+  attributes_.currentX = 0;
+  attributes_.currentY = 0;
+}
+
+void Surface::Line(float x1, float y1, float x2, float y2) {
+  Draw(x1, y1, x2, y2, attributes_.foreColor, false, false);
+}
+
+void Surface::Line(float x1, float y1, float x2, float y2, Colour colour) {
+  Draw(x1, y1, x2, y2, colour, false, true);
+}
+
+void Surface::LineStep(float x1, float y1, float dx, float dy) {
+  Draw(x1, y1, x1 + dx, y1 + dy, attributes_.foreColor, true, false);
+}
+
+void Surface::LineStep(float x1, float y1, float dx, float dy, Colour colour) {
+  Draw(x1, y1, x1 + dx, y1 + dy, colour, true, true);
+}
+
+void Surface::Print(std::string_view text) {
+  ++drawn_;
+  const float lineHeight = DoPrint(text);
+  attributes_.currentX = 0;
+  attributes_.currentY += lineHeight;
+}
+
+void Surface::Draw(float x1, float y1, float x2, float y2, Colour colour, bool relative,
+                   bool ownColour) {
+  ++drawn_;
+  DoStroke(Stroke{x1, y1, x2, y2, colour, attributes_.drawWidth, relative, ownColour});
+}
+
+}  // namespace lesson

@@ -1,0 +1,63 @@
+#include <QTest>
+
+#include "desktop/access/Announcer.h"
+#include "desktop/support/Window.h"
+
+using namespace lesson;
+using namespace lesson::test;
+
+class AccessTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The window's widgets carry the lesson's names and descriptions; the
+  // plane's description reaches the reader once the interval has run out,
+  // and the size buttons follow a change at once.
+  void widgetsCarryTheLessonsTexts() {
+    WindowLesson l;
+    l.Graph("2/3", "1");
+    l.W(l.form.Command12)->click();
+    QTRY_COMPARE(l.W(l.form.Picture1)->accessibleDescription(),
+                 QString::fromStdString(l.form.Picture1.Description()));
+    QCOMPARE(l.W(l.form.Picture1)->accessibleName(), QStringLiteral("座標平面"));
+    QCOMPARE(l.W(l.form.Text1)->accessibleName(), QStringLiteral("傾き a"));
+    l.W(l.form.Command3[0])->click();
+    for (const Button& b : l.form.Command3) {
+      QCOMPARE(l.W(b)->accessibleDescription(), QString::fromStdString(b.Description()));
+      QCOMPARE(l.W(b)->accessibleName(),
+               QString::fromUtf8(b.AccessibleName().data(), qsizetype(b.AccessibleName().size())));
+    }
+  }
+
+  // The focus on the plane shows as a frame on the window's background; the
+  // picture stays pixel for pixel as it is without the focus.
+  void focusFrameLeavesThePictureAlone() {
+    WindowLesson l;
+    l.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&l.window));
+    l.Graph("2/3", "1");
+    const QImage unfocused = l.window.grab().toImage();
+    l.W(l.form.Picture1)->setFocus();
+    const QImage focused = l.window.grab().toImage();
+    const QRect plane = l.W(l.form.Picture1)->geometry();
+    QVERIFY(focused.copy(plane) == unfocused.copy(plane));
+    QCOMPARE(unfocused.pixelColor(plane.left() - 2, 400), QColor(192, 255, 192));
+    QCOMPARE(focused.pixelColor(plane.left() - 2, 400), QColor(0, 0, 128));
+  }
+
+  // A burst of changes is told at once and then, once the interval has run
+  // out, once more with the last description.
+  void announcerCoalescesABurst() {
+    QWidget control;
+    Announcer announcer(control, std::chrono::milliseconds(200));
+    for (int i = 0; i < 50; ++i)
+      announcer.Describe(QString::number(i));
+    QCOMPARE(control.accessibleDescription(), QStringLiteral("0"));
+    QTest::qWait(50);
+    QCOMPARE(control.accessibleDescription(), QStringLiteral("0"));
+    QTRY_COMPARE(control.accessibleDescription(), QStringLiteral("49"));
+  }
+};
+
+QTEST_MAIN(AccessTest)
+#include "tst_access.moc"

@@ -1,0 +1,82 @@
+#include <QTest>
+
+#include "desktop/scaling/ScaledLayout.h"
+#include "desktop/support/Window.h"
+#include "lesson/scaling/WindowScale.h"
+
+using namespace lesson;
+using namespace lesson::test;
+
+class ScalingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Over a spread of client areas: the layout fits, is centred, the plane is
+  // a whole number of pixels, and one pixel more of plane would not fit.
+  void scaleFitsCentresAndIsLargest() {
+    QCOMPARE(WindowScale::Fit(1024, 687).Map({16, 32, 640, 640}), (PixelRect{16, 32, 640, 640}));
+    for (int w = 400; w <= 4000; w += 37) {
+      for (int h = 300; h <= 2200; h += 29) {
+        const WindowScale s = WindowScale::Fit(w, h);
+        const QString at = QStringLiteral("%1x%2").arg(w).arg(h);
+        const PixelRect form = s.Map({0, 0, 1024, 687});
+        QVERIFY2(form.left >= 0 && form.top >= 0 && form.left + form.width <= w &&
+                     form.top + form.height <= h,
+                 qPrintable(at));
+        QVERIFY2(std::abs(2 * form.left + form.width - w) <= 1 ||
+                     std::abs(2 * form.top + form.height - h) <= 1,
+                 qPrintable(at));
+        const PixelRect plane = s.Map({16, 32, 640, 640});
+        QVERIFY2(plane.width == s.PlaneSide() && plane.height == s.PlaneSide(), qPrintable(at));
+        QCOMPARE(s.PlaneSide() / 640.0, s.factor);
+        const double larger = (s.PlaneSide() + 1) / 640.0;
+        QVERIFY2(1024 * larger > w || 687 * larger > h, qPrintable(at));
+      }
+    }
+  }
+
+  // At 1920 x 1080 every control stands at its scaled place with its font
+  // scaled, the plane's image is painted afresh at the plane's size, and a
+  // pointer drag moves the triangle by the pointer's displacement in plane
+  // pixels. Back at 1024 x 687 the picture is the one of before, pixel for
+  // pixel.
+  void wholeWindowScalesAndComesBack() {
+    WindowLesson l;
+    l.window.show();
+    l.Graph("2/3", "1");
+    l.W(l.form.Command12)->click();
+    const QImage before = l.window.PictureImage().Image();
+    const QRect baseCommand5 = l.W(l.form.Command5)->geometry();
+    l.window.resize(1920, 1080);
+    const WindowScale s = WindowScale::Fit(1920, 1080);
+    QCOMPARE(s.PlaneSide(), 1006);
+    for (QWidget* w : l.window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      const PixelRect r = s.Map(l.window.Layout().Base(w));
+      QCOMPARE(w->geometry(), QRect(r.left, r.top, r.width, r.height));
+    }
+    QCOMPARE(l.W(l.form.Command5)->font().pixelSize(), s.Length(19));
+    QCOMPARE(l.W(l.form.Label3)->font().pixelSize(), s.Length(12));
+    QCOMPARE(l.W(l.form.Check2)->font().pixelSize(), s.Length(12));
+    QCOMPARE(l.window.PictureImage().Image().size(), QSize(1006, 1006));
+
+    const QPoint from(200, 300);
+    const QPoint to = from + QPoint(47, -30);
+    QTest::mousePress(l.W(l.form.Picture1), Qt::LeftButton, {}, from);
+    QTest::mouseMove(l.W(l.form.Picture1), to);
+    QTest::mouseRelease(l.W(l.form.Picture1), Qt::LeftButton, {}, to);
+    const LessonState& state = l.form.State();
+    QCOMPARE(state.TriangleX, float(320 + to.x() / s.factor - from.x() / s.factor));
+    QCOMPARE(state.TriangleY, float(270 + to.y() / s.factor - from.y() / s.factor));
+
+    l.form.State().TriangleX = 320;
+    l.form.State().TriangleY = 270;
+    l.W(l.form.Command8[1])->click();  // k stays 1: the picture of before
+    l.window.resize(1024, 687);
+    QCOMPARE(l.W(l.form.Command5)->geometry(), baseCommand5);
+    QCOMPARE(l.W(l.form.Check2)->font().pixelSize(), 12);
+    QVERIFY(l.window.PictureImage().Image() == before);
+  }
+};
+
+QTEST_MAIN(ScalingTest)
+#include "tst_scaling.moc"

@@ -1,0 +1,96 @@
+#include <QTest>
+
+#include "support/Recording.h"
+
+using namespace lesson;
+using namespace lesson::test;
+
+// What a screen reader is told of the lesson: the plane's description and
+// the size buttons' descriptions, as the lesson keeps them.
+class DescriptionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The plane's description after the steps of a lesson: the parts that a
+  // pupil must hear, as the plane writes them.
+  void planeDescribesWhatItShows_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<QString>("steps");  // G graph, A line A, C triangle, I integer multiple,
+                                         // S "特大", D drag by (7, 0)
+    QTest::addColumn<QStringList>("parts");
+    QTest::newRow("start") << ""
+                           << ""
+                           << ""
+                           << QStringList{"1 目盛り 50 ピクセル（大きさ 中）", "-6.4 から 6.4",
+                                          "グラフはまだない", "補助線A なし",
+                                          "補助線C（傾きの三角形）なし"};
+    QTest::newRow("2/3 and 1, line A, triangle")
+        << "2/3"
+        << " 1"
+        << "GAC"
+        << QStringList{"グラフ y = 2/3 x + 1。", "補助線A あり", "横に 1、縦に 2/3、始点 (0, 1)"};
+    QTest::newRow("integer multiple") << "2/3"
+                                      << "1"
+                                      << "GCI" << QStringList{"横に 3、縦に 2、"};
+    QTest::newRow("negative fraction, minus b, 特大, dragged")
+        << "-1/2"
+        << "-3"
+        << "GCSD"
+        << QStringList{"1 目盛り 14 ピクセル（大きさ 特大）", "約 -22.86 から 約 22.86",
+                       "y = -1/2 x - 3。", "縦に -1/2、始点 (0.5, -10.71)"};
+    QTest::newRow("decimal") << "0.5"
+                             << ""
+                             << "GC" << QStringList{"y = 0.5 x。", "縦に 0.5、"};
+  }
+  void planeDescribesWhatItShows() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(QString, steps);
+    QFETCH(QStringList, parts);
+    Lesson l;
+    l.form.SetQuick(true);
+    for (QChar step : steps) {
+      if (step == 'G')
+        l.Graph(a.toUtf8().constData(), b.toUtf8().constData());
+      if (step == 'A')
+        l.Click(l.form.Command10);
+      if (step == 'C')
+        l.Click(l.form.Command12);
+      if (step == 'I')
+        l.Click(l.form.Command7);
+      if (step == 'S')
+        l.Click(l.form.Command3[3]);
+      if (step == 'D') {
+        l.form.Picture1_MouseDown(1, 0, 0, 0);
+        l.form.Picture1_MouseMove(1, 0, 7, 0);
+        l.form.Picture1_MouseUp(1, 0, 7, 0);
+        l.Click(l.form.Command3[3]);  // a handler ends: the description follows
+      }
+    }
+    const QString description = QString::fromStdString(l.form.Picture1.Description());
+    for (const QString& part : parts)
+      QVERIFY2(description.contains(part), qPrintable(description));
+    QCOMPARE(l.form.Picture1.AccessibleName(), std::string_view("座標平面"));
+  }
+
+  // The size buttons say which one is selected, and follow a change.
+  void sizeButtonsSayWhichIsSelected() {
+    Lesson l;
+    const auto selected = [&] {
+      QString names;
+      for (const Button& b : l.form.Command3) {
+        if (QString::fromStdString(b.Description()).contains(QStringLiteral("いま選ばれている")))
+          names += QString::fromUtf8(b.Spec().text);
+      }
+      return names;
+    };
+    QCOMPARE(selected(), QStringLiteral("中"));
+    l.Click(l.form.Command3[0]);
+    QCOMPARE(selected(), QStringLiteral("小"));
+    QCOMPARE(l.form.Command3[0].AccessibleName(), std::string_view("座標平面の大きさ 小"));
+  }
+};
+
+QTEST_APPLESS_MAIN(DescriptionTest)
+#include "tst_description.moc"

@@ -1,0 +1,110 @@
+#include <QTest>
+
+#include "support/Recording.h"
+
+using namespace lesson;
+using namespace lesson::test;
+
+// Start-up, the initial screen and the end, on the lesson alone.
+class LifecycleTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startUp() {
+    Lesson l;
+    QCOMPARE(l.form.Caption(), std::string("１次関数のグラフ(2)　　by r.Yorune"));
+    const LessonState& s = l.form.State();
+    QCOMPARE((std::array<int, 8>{s.OriginX, s.OriginY, s.UnitPx, s.TriangleScale, s.GraphDrawn,
+                                 s.LineAState, s.TriangleState, int(s.TriangleX)}),
+             (std::array<int, 8>{320, 320, 50, 1, 0, 0, 0, 0}));
+    QCOMPARE(l.form.Picture().FontSize(), 20.0f);
+    QCOMPARE(l.Focus(), &l.form.Text1);
+    QVERIFY(!l.form.Command4.Visible() && !l.form.Command6.Visible() && !l.form.Check1.Visible());
+    // Every control of the table has its model, in tab order.
+    for (std::size_t row = 0; row < kControls.size(); ++row)
+      QCOMPARE(l.form.Controls().At(row).Row(), row);
+  }
+
+  // The initial screen empties the plane and the boxes but keeps the plane
+  // size, the coefficients, the anchor and the state of "補助線C".
+  void resetKeepsSizeCoefficientsAndAnchor_data() {
+    QTest::addColumn<bool>("withTriangle");
+    QTest::newRow("graph only: 補助線C stays enabled") << false;
+    QTest::newRow("triangle shown: 補助線C stays disabled") << true;
+  }
+  void resetKeepsSizeCoefficientsAndAnchor() {
+    QFETCH(bool, withTriangle);
+    Lesson l;
+    l.form.Command3_Click(2);
+    l.Graph("2/3", "1");
+    l.form.SetQuick(true);
+    l.Click(l.form.Command10);
+    if (withTriangle)
+      l.Click(l.form.Command12);
+    l.Click(l.form.Command2);
+    const LessonState& s = l.form.State();
+    QCOMPARE((std::array<int, 8>{s.OriginX, s.OriginY, s.TriangleScale, s.GraphDrawn, s.LineAState,
+                                 s.TriangleState, s.UnitPx, s.SlopeDen}),
+             (std::array<int, 8>{320, 320, 1, 0, 0, 0, 25, 3}));
+    QVERIFY(s.SlopeA == 2.0 / 3 && s.SlopeNum == 2 && s.InterceptB == 1);
+    QCOMPARE(s.TriangleY, withTriangle ? 295.0f : 0.0f);
+    QVERIFY(l.form.Text1.Text().empty() && l.form.Text2.Text().empty());
+    QCOMPARE(l.surface.calls.back().kind, DrawCall::Kind::kPrint);  // the plane came last
+    for (const Button* b : {&l.form.Command10, &l.form.Command11, &l.form.Command7,
+                            &l.form.Command8[0], &l.form.Command8[1], &l.form.Command9}) {
+      QVERIFY(!b->Enabled());
+    }
+    QVERIFY(l.form.Command5.Enabled() && !l.form.Quick());
+    QCOMPARE(l.form.Command12.Enabled(), !withTriangle);
+    QCOMPARE(l.Focus(), &l.form.Text1);
+    QVERIFY(l.form.Command3[2].FontBold() && !l.form.Command3[1].FontBold());
+  }
+
+  // A reset clicked during an animation lets it finish at once, then resets:
+  // nothing of the animation is left on the fresh plane.
+  void resetDuringAnAnimationComesAfterIt() {
+    Lesson l;
+    l.Graph("2/3", "1");
+    l.pacer.At(2, [&] { l.Click(l.form.Command2); });
+    l.Click(l.form.Command10);
+    for (std::size_t i = 3; i < l.pacer.waits.size(); ++i)
+      QVERIFY2(l.pacer.waits[i].ms == 0, qPrintable(QString::number(i)));
+    std::vector<DrawCall> fresh = l.surface.calls;
+    for (std::size_t i = fresh.size(); i-- > 0;) {
+      if (fresh[i].kind == DrawCall::Kind::kCls) {
+        fresh.erase(fresh.begin(), fresh.begin() + static_cast<std::ptrdiff_t>(i));
+        break;
+      }
+    }
+    QVERIFY(fresh.size() < l.surface.calls.size());  // the animation was drawn before it
+    for (const DrawCall& c : fresh)
+      QVERIFY(c.kind != DrawCall::Kind::kLine || c.stroke.colour == QBColor(0));
+    QVERIFY(fresh.back().text == "-10");  // the plane's last number
+    QVERIFY(!l.form.Command11.Enabled() && !l.form.Quick() && l.form.Command5.Enabled());
+    QCOMPARE(l.form.State().LineAState, std::int16_t{0});
+    QCOMPARE(l.Focus(), &l.form.Text1);
+  }
+
+  // Ending from inside a wait: no further wait is made, and no event is
+  // handled afterwards.
+  void endingDuringAnAnimation_data() {
+    QTest::addColumn<bool>("byClosing");
+    QTest::newRow("終了") << false;
+    QTest::newRow("closing the window") << true;
+  }
+  void endingDuringAnAnimation() {
+    QFETCH(bool, byClosing);
+    Lesson l;
+    l.Graph("2/3", "1");
+    l.pacer.At(3, [&] { byClosing ? l.form.Close() : l.Click(l.form.Command1); });
+    l.Click(l.form.Command10);
+    QVERIFY(l.host.ended && l.form.Ending());
+    QCOMPARE(l.pacer.waits.size(), std::size_t{4});
+    l.Clear();
+    l.Click(l.form.Command11);
+    QVERIFY(l.surface.calls.empty());
+  }
+};
+
+QTEST_APPLESS_MAIN(LifecycleTest)
+#include "tst_lifecycle.moc"
