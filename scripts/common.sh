@@ -16,6 +16,13 @@ PACKAGE_PACKAGES=(debhelper dpkg-dev lintian desktop-file-utils appstream file x
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # The static checks of scripts/static-checks.sh.
 CHECK_PACKAGES=(clang-tidy cppcheck)
+# The browser's lesson (./web.sh): Emscripten compiles the core to
+# WebAssembly (it brings clang and node); g++ builds the tool that lists the
+# lesson's texts; fonttools (pyftsubset) with python3-brotli makes the font's
+# WOFF2 subset from the desktop's face; librsvg2-bin renders the page's
+# icons from the program's SVG icon.
+WEB_PACKAGES=(emscripten cmake ninja-build g++ python3 fonttools python3-brotli
+  fonts-ipafont-gothic librsvg2-bin)
 
 # Installs those of the given Debian packages that are not installed yet,
 # through sudo when not running as root.
@@ -43,6 +50,17 @@ configure() {
   local dir=$1
   shift
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLESSON_WERROR=ON "$@" >/dev/null
+}
+
+# build_web DIR OUT: builds the browser's lesson into DIR and assembles it in OUT.
+build_web() {
+  # Emscripten's optimiser finds its JavaScript parser (Debian's node-acorn)
+  # only through NODE_PATH where node is not Debian's own.
+  export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+  emcmake cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLESSON_WERROR=ON >/dev/null
+  cmake --build "$1"
+  "${CXX:-c++}" -std=c++20 -O1 -Isrc src/web/tools/page_texts.cpp -o "$1/page_texts"
+  /usr/bin/python3 src/web/tools/assemble.py "$1" "$2"
 }
 
 # build DIR [cmake options...]: configures (once) and builds everything into

@@ -9,8 +9,7 @@ ImageSurface::ImageSurface(QString fontFamily, qreal devicePixelRatio)
     : raster_(std::move(fontFamily), devicePixelRatio > 0 ? devicePixelRatio : 1.0) {}
 
 std::optional<Segment> ImageSurface::ClipStroke(const Segment& s, int width) {
-  const double margin = width / 2.0 + 2.0;
-  return ClipSegment(s, Box{-margin, -margin, kSize + margin, kSize + margin});
+  return lesson::ClipStroke(s, width, kSize);
 }
 
 bool ImageSurface::TextMayShow(double x, double y, double advance, double lineHeight) {

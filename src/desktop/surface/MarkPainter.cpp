@@ -5,6 +5,8 @@
 #include <QPen>
 #include <cmath>
 
+#include "lesson/surface/Surface.h"
+
 namespace lesson {
 
 namespace {
@@ -28,7 +30,7 @@ QFont MarkPainter::TextFont(const QString& family, int pixelSize, bool bold) {
 }
 
 double MarkPainter::InternalLeading(const QFont& font) {
-  return std::round(font.pixelSize() * 3.0 / 16.0);
+  return TextLeading(font.pixelSize());
 }
 
 const MarkPainter::Face& MarkPainter::FaceFor(int pixelSize, bool bold) {

@@ -34,10 +34,7 @@ class MarkPainter {
 
   // The plane's font for texts of that size and weight.
   static QFont TextFont(const QString& family, int pixelSize, bool bold);
-  // Room left above the face's ascent in a text's cell. The Japanese gothic
-  // face draws its digits up to the very top of its ascent; with this leading
-  // a digit written just below a 3-pixel stroke (the unit label of line A, the
-  // scale numbers under the x axis) stays clear of it, as the layout expects.
+  // Room left above the face's ascent in a text's cell (TextLeading).
   static double InternalLeading(const QFont& font);
 
  private:

@@ -35,6 +35,10 @@ inline constexpr const char* kControlFace = "ＭＳ Ｐゴシック";
 inline constexpr double kDefaultFontPoints = 9;
 
 inline constexpr const char* kCaption = "１次関数のグラフ(2)　　by r.Yorune";
+// Where the program cannot close its window when it ends (a browser's tab),
+// the window says so, with one button to start afresh.
+inline constexpr const char* kEndedNotice = "プログラムを終了しました。";
+inline constexpr const char* kRestartCaption = "はじめから";
 inline constexpr int kFormWidth = 1024;
 inline constexpr int kFormHeight = 687;
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lesson/plane/PlaneTexts.h"
 #include "lesson/surface/SignedText.h"
 
 namespace lesson {
@@ -39,7 +40,7 @@ LineAStep LineAStepAt(const LineAInputs& in, int i) {
   s.n = in.a < 0 ? 1 : 0;
   s.rise = u * (-in.a);
   s.headRise = 10 - 20 * s.n;
-  s.unitLabel = {s.x0 + 0.5 * u - 10, s.y0 - 1 - 16 * s.n, " 1 "};
+  s.unitLabel = {s.x0 + 0.5 * u - 10, s.y0 - 1 - 16 * s.n, kUnitLabel};
 
   s.form = ChooseSlopeLabel(in.a, in.p, in.q);
   const double labelX = s.x1 + 10 * s.n;

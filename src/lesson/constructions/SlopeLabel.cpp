@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "lesson/plane/PlaneTexts.h"
 #include "lesson/surface/SignedText.h"
 
 namespace lesson {
@@ -21,7 +22,7 @@ std::string SlopeValueText(SlopeLabelForm form, double value) {
 }
 
 std::string FractionBar(double numerator) {
-  return numerator < 0 ? "-－" : "－";
+  return numerator < 0 ? std::string("-") + kFractionBar : std::string(kFractionBar);
 }
 
 }  // namespace lesson

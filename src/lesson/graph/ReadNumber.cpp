@@ -1,11 +1,9 @@
 #include "lesson/graph/ReadNumber.h"
 
-#include <algorithm>
 #include <cctype>
-#include <charconv>
-#include <cmath>
 #include <string>
-#include <system_error>
+
+#include "lesson/surface/DecimalText.h"
 
 namespace lesson {
 
@@ -39,17 +37,12 @@ int HexValue(char c) {
   return -1;
 }
 
-// Parses a hexadecimal digit string with the standard library's correctly
-// rounded hex-float reader.
+// Parses a hexadecimal digit string with the C library's correctly rounded
+// hexadecimal reader.
 std::optional<double> FromHexDigits(const std::string& hex) {
   if (hex.empty())
     return 0.0;
-  double value = 0;
-  const auto result =
-      std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
-  if (result.ec == std::errc::result_out_of_range)
-    return std::nullopt;
-  return value;
+  return ReadCNumber("0x" + hex);
 }
 
 std::optional<double> ReadPrefixed(const std::string& s, std::size_t at, bool hex) {
@@ -76,49 +69,6 @@ std::optional<double> ReadPrefixed(const std::string& s, std::size_t at, bool he
     digits.push_back("0123456789abcdef"[nibble]);
   }
   return FromHexDigits(digits);
-}
-
-// For a decimal text that the reader found out of range: whether it lies
-// above the range (rather than below it). Only the place of the first
-// non-zero digit and the exponent matter.
-bool IsTooLarge(const std::string& number) {
-  long long lead = 0;  // decimal exponent of the first non-zero digit
-  bool found = false;
-  bool afterPoint = false;
-  long long integerDigits = 0;
-  long long zerosAfterPoint = 0;
-  std::size_t at = 0;
-  for (; at < number.size() && number[at] != 'e'; ++at) {
-    const char c = number[at];
-    if (c == '.') {
-      afterPoint = true;
-      continue;
-    }
-    if (!found && c != '0') {
-      found = true;
-      lead = afterPoint ? -(zerosAfterPoint + 1) : 0;
-    }
-    if (!afterPoint && found)
-      ++integerDigits;
-    if (afterPoint && !found)
-      ++zerosAfterPoint;
-  }
-  if (!found)
-    return false;
-  if (integerDigits > 0)
-    lead = integerDigits - 1;
-  long long exponent = 0;
-  bool negativeExponent = false;
-  if (at < number.size()) {
-    ++at;
-    if (at < number.size() && (number[at] == '+' || number[at] == '-')) {
-      negativeExponent = number[at++] == '-';
-    }
-    for (; at < number.size(); ++at) {
-      exponent = std::min(exponent * 10 + (number[at] - '0'), 1000000000LL);
-    }
-  }
-  return lead + (negativeExponent ? -exponent : exponent) >= 0;
 }
 
 }  // namespace
@@ -167,18 +117,12 @@ std::optional<double> ReadNumber(std::string_view text) {
     }
   }
 
-  double value = 0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
-                                      std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
-    // The reader reports both overflow and underflow this way. A number that
-    // is too small for a double reads as zero; one that is too large is out
-    // of range.
-    if (IsTooLarge(number))
-      return std::nullopt;
-    value = 0;
-  }
-  return negative ? -value : value;
+  // A number too small for a double reads as zero; one that is too large is
+  // out of range.
+  const auto value = ReadCNumber(number);
+  if (!value)
+    return std::nullopt;
+  return negative ? -*value : *value;
 }
 
 }  // namespace lesson

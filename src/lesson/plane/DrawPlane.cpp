@@ -3,6 +3,7 @@
 #include "lesson/app/Form1.h"
 #include "lesson/app/Host.h"
 #include "lesson/plane/PlaneGeometry.h"
+#include "lesson/plane/PlaneTexts.h"
 #include "lesson/surface/Colour.h"
 #include "lesson/surface/Numeric.h"
 #include "lesson/surface/Surface.h"
@@ -36,7 +37,7 @@ void Form1::DrawPlane() {
     pic.Line(left, 0, left, pic.Height());
   }
   pic.SetFontBold(true);
-  PrintAt(pic, ox - 20, oy - 2, "Ｏ");
+  PrintAt(pic, ox - 20, oy - 2, kOriginMark);
   for (const ScaleNumber& number : ScaleNumbers(state_.OriginX, state_.OriginY, state_.UnitPx)) {
     PrintAt(pic, number.x, number.y, number.text);
   }

@@ -42,6 +42,12 @@ std::optional<Segment> ClipSegment(const Segment& s, const Box& box) {
       !std::isfinite(s.y2)) {
     return std::nullopt;
   }
+  // Most strokes lie inside already: they stay exactly as they are.
+  const auto inside = [&box](double x, double y) {
+    return x >= box.left && x <= box.right && y >= box.top && y <= box.bottom;
+  };
+  if (inside(s.x1, s.y1) && inside(s.x2, s.y2))
+    return s;
   // Extended precision keeps the differences finite even for end points at the
   // ends of the double range and gives extra digits to the interpolation.
   const Wide x1 = s.x1, y1 = s.y1, x2 = s.x2, y2 = s.y2;
@@ -83,6 +89,11 @@ std::optional<Segment> ClipSegment(const Segment& s, const Box& box) {
   pointAt(enter, s.x1, s.y1, out.x1, out.y1);
   pointAt(leave, s.x2, s.y2, out.x2, out.y2);
   return out;
+}
+
+std::optional<Segment> ClipStroke(const Segment& s, int width, double side) {
+  const double margin = width / 2.0 + 2.0;
+  return ClipSegment(s, Box{-margin, -margin, side + margin, side + margin});
 }
 
 }  // namespace lesson

@@ -27,4 +27,9 @@ struct Box {
 // the right visible piece.
 std::optional<Segment> ClipSegment(const Segment& s, const Box& box);
 
+// The part of a stroke of that width which a picture of side x side pixels
+// draws: clipped a little outside the picture, so that round ends just beyond
+// its edge still show their visible part.
+std::optional<Segment> ClipStroke(const Segment& s, int width, double side);
+
 }  // namespace lesson

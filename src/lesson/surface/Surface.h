@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -87,6 +88,15 @@ class Surface {
   SurfaceAttributes attributes_;
   std::uint64_t drawn_ = 0;
 };
+
+// Room left above the font's ascent in a text's cell, in pixels, for a font
+// of that pixel size. The Japanese gothic face draws its digits up to the very
+// top of its ascent; with this room a digit written just below a 3-pixel
+// stroke (the unit label of line A, the scale numbers under the x axis) stays
+// clear of it, as the layout expects. Every front-end places texts so.
+inline double TextLeading(int pixelSize) {
+  return std::round(pixelSize * 3.0 / 16.0);
+}
 
 // Sets the text position, then prints: the way every text of the lesson is
 // written.

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+
+#include "lesson/app/Host.h"
+#include "lesson/scaling/WindowScale.h"
+
+namespace lesson {
+class Form1;
+}
+
+namespace lesson::web {
+
+class CanvasSurface;
+
+// What the lesson asks of the browser: the waits sleep through Asyncify and
+// run the input that arrives meanwhile, nested, as the desktop's waits do;
+// every change of a control or of the picture goes to the page at once.
+//
+// The page never calls into the lesson while a wait is in progress: it
+// queues its input, and whoever has control (a wait here, or the page's own
+// call when the lesson is idle) runs the queue.
+class WebHost final : public Host {
+ public:
+  explicit WebHost(CanvasSurface& picture) : picture_(picture) {}
+
+  void Bind(Form1& form) { form_ = &form; }
+  // Shows every control as its model stands.
+  void ShowAll();
+  // Runs the input the page has queued, each event as its handler.
+  void RunQueuedInput();
+
+  void Wait(std::int32_t ms) override;
+  void End() override;
+  void ControlChanged(Control& control) override;
+  void FocusChanged() override;
+  void PictureChanged() override;
+
+ private:
+  void Run(int kind, const double* args);
+  // The page gives the lesson this room: everything is scaled to fit it.
+  void Scale(double width, double height);
+
+  CanvasSurface& picture_;
+  Form1* form_ = nullptr;
+  WindowScale scale_;
+};
+
+}  // namespace lesson::web

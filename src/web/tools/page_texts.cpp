@@ -1,0 +1,38 @@
+// Prints what the page needs of the lesson's texts when it is built:
+//   page_texts caption   the window's caption
+//   page_texts glyphs    every character the window and the plane can show,
+//                        for the subset of the font that the page ships
+// Built for the build machine, from the core's headers alone.
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "lesson/app/ControlTable.h"
+#include "lesson/plane/PlaneTexts.h"
+
+int main(int argc, char** argv) {
+  using namespace lesson;
+  if (argc == 2 && std::strcmp(argv[1], "caption") == 0) {
+    std::puts(kCaption);
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "glyphs") == 0) {
+    // Whatever ASCII a pupil types into a box (numbers on the plane are
+    // written in ASCII too), then the texts.
+    std::string all;
+    for (char c = ' '; c <= '~'; ++c)
+      all += c;
+    all += kOriginMark;
+    all += kFractionBar;
+    all += kCaption;
+    all += kEndedNotice;
+    all += kRestartCaption;
+    for (const ControlSpec& control : kControls)
+      all += control.text;
+    std::puts(all.c_str());
+    return 0;
+  }
+  std::fputs("usage: page_texts caption|glyphs\n", stderr);
+  return 2;
+}
