@@ -56,7 +56,11 @@ LessonWindow::LessonWindow(QWidget* parent)
   FocusChanged();
 }
 
-LessonWindow::~LessonWindow() = default;
+// The window closes as its widget part goes: the focus it loses then is no
+// longer the lesson's.
+LessonWindow::~LessonWindow() {
+  disconnect(focusTracking_);
+}
 
 void LessonWindow::BuildControls() {
   QWidget* previous = nullptr;
@@ -151,7 +155,7 @@ void LessonWindow::ConnectHandlers() {
   // The focus frame around the plane comes and goes with its focus.
   picture_->installEventFilter(this);
   // The pupil moves the focus with Tab and the pointer: the model follows.
-  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+  focusTracking_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     if (now == this) {
       form_->Controls().FocusMoved(nullptr);
     } else if (const Control* model = ModelOf(now)) {

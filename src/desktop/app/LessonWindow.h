@@ -103,6 +103,7 @@ class LessonWindow final : public QWidget, private Host {
   PictureBox* picture_ = nullptr;
   std::unique_ptr<ScaledLayout> layout_;
   Announcer* planeAnnouncer_ = nullptr;
+  QMetaObject::Connection focusTracking_;
   int showing_ = 0;          // a model is being shown: the widgets' signals are ours
   bool fullScreen_ = false;  // F11 has asked for full screen
   QRect normalGeometry_;     // the window's place before full screen
