@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once in a normal
 # build and once with AddressSanitizer and UndefinedBehaviorSanitizer; then
-# the static checks, the memory soak, the fuzz targets and the Debian package.
+# the static checks, the memory soak, the browser's lesson in Chromium and
+# WebKit, the fuzz targets and the Debian package.
 # Exits non-zero on any failure, finding or sanitizer report.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 
 install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" \
-  "${CHECK_PACKAGES[@]}"
+  "${CHECK_PACKAGES[@]}" "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
 export QT_QPA_PLATFORM=offscreen
 
 # Prints how long the step named by the first argument takes.
@@ -23,6 +24,12 @@ build build
 timed "tests" ctest --test-dir build --output-on-failure -j2
 timed "static checks" scripts/static-checks.sh build
 timed "soak" build/bench/bench_soak
+
+# The browser's lesson: built into dist/web, then driven in Chromium and
+# WebKit; its canvas is compared with the desktop's pictures.
+timed "web build" build_web build-web dist/web
+timed "web tests" env LESSON_DESKTOP_PICTURES="$PWD/build/tests/web_desktop_pictures" \
+  /usr/bin/python3 -m pytest -q tests/web
 
 build build-asan -DCMAKE_BUILD_TYPE=Debug -DLESSON_SANITIZE=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -53,8 +53,9 @@ enum WebEvent {
 // arrives; returns 1 when input is waiting. Yields to the browser either way.
 int web_wait(double ms);
 // Takes the oldest input event: returns its kind (0 when there is none) and
-// fills args[0..3] with its numbers.
-int web_next_event(double* args);
+// fills args[0..3] with its numbers. depth: how many waits are in progress,
+// which the page keeps for its tests.
+int web_next_event(double* args, int depth);
 // The text of the event just taken (an edit), as a string the caller frees.
 char* web_event_text();
 // The program ends: the page closes its window where it may, and otherwise

@@ -48,7 +48,7 @@ void WebHost::ShowAll() {
 
 void WebHost::RunQueuedInput() {
   double args[4] = {0, 0, 0, 0};
-  while (const int kind = web_next_event(args))
+  while (const int kind = web_next_event(args, waits_))
     Run(kind, args);
 }
 
@@ -113,14 +113,16 @@ void WebHost::Wait(std::int32_t ms) {
   if (ms <= 0)
     return;
   const double start = emscripten_get_now();
+  ++waits_;
   for (;;) {
     const double now = emscripten_get_now();
     RunQueuedInput();
     const double left = ms - (now - start);
     if (left <= 0 || form_->Ending())
-      return;
+      break;
     web_wait(left);
   }
+  --waits_;
 }
 
 void WebHost::End() {

@@ -44,6 +44,7 @@ class WebHost final : public Host {
   CanvasSurface& picture_;
   Form1* form_ = nullptr;
   WindowScale scale_;
+  int waits_ = 0;  // waits in progress, nested ones included
 };
 
 }  // namespace lesson::web

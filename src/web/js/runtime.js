@@ -8,8 +8,8 @@ mergeInto(LibraryManager.library, {
       Module['lessonPage'].sleep(ms, wakeUp);
     });
   },
-  web_next_event: function (args) {
-    var event = Module['lessonPage'].nextEvent();
+  web_next_event: function (args, depth) {
+    var event = Module['lessonPage'].nextEvent(depth);
     if (!event)
       return 0;
     for (var i = 0; i < 4; i++)

@@ -40,6 +40,7 @@
     layout: { factor: 1, side: 640 },
     ascents: new Map(),
     settingFocus: false,
+    deepestWait: 0,
     describe: null,   // tells the plane's description to a screen reader
   };
 
@@ -97,10 +98,14 @@
     };
   };
 
-  page.nextEvent = function () {
+  // depth: the waits in progress when the lesson takes the event; the
+  // deepest is kept for the tests.
+  page.nextEvent = function (depth) {
     const event = page.queue.shift();
-    if (event)
+    if (event) {
       page.eventTextValue = event.text || '';
+      page.deepestWait = Math.max(page.deepestWait, depth);
+    }
     return event;
   };
 

@@ -21,6 +21,9 @@ FACE_COPYRIGHT = Path("/usr/share/doc/fonts-ipafont-gothic/copyright")
 # Article 3.1 (4)): the subset is named for the lesson.
 FONT_NAME = "LessonGothic"
 FONT_FILE = "lesson-gothic.woff2"
+# The program's icon, drawn once as SVG, rendered at the sizes a browser asks.
+ICON = HERE.parents[2] / "packaging" / "icon.svg"
+ICON_SIZES = (192, 512)
 
 
 def page_text(build, what):
@@ -87,6 +90,11 @@ def main(build, out):
     for name in ("lesson.js", "lesson.wasm"):
         shutil.copy(build / "src" / "web" / name, out / name)
     subset_font(build, out)
+    (out / "icons").mkdir()
+    for size in ICON_SIZES:
+        subprocess.run(["rsvg-convert", "--width=%d" % size, "--height=%d" % size,
+                        "--output=%s" % (out / "icons" / ("icon-%d.png" % size)), str(ICON)],
+                       check=True)
     for f in sorted(out.rglob("*")):
         if f.is_file():
             print("%-36s %8d bytes" % (f.relative_to(out), f.stat().st_size))

@@ -1,0 +1,158 @@
+"""The lesson of a = 2/3, b = 1 end to end in both engines, the waits that
+run input nested, and what the page does with texts it cannot read."""
+import pytest
+from selenium.webdriver.common.keys import Keys
+
+CAPTION = "１次関数のグラフ(2)\u3000\u3000by r.Yorune"
+
+
+def plane_says(page, *parts):
+    """Waits until the plane's description (told at most every 300 ms) says all parts."""
+    condition = " && ".join("d.includes(%r)" % p for p in parts)
+    page.wait("(d => %s)(document.getElementById('Picture1-description').textContent)"
+              % condition)
+
+
+def states(page, *names):
+    return "".join("E" if page.enabled(n) else "D" for n in names)
+
+
+def test_worked_example(page, server):
+    page.open(server.url)
+    assert page.js("document.title") == CAPTION
+    assert page.focused() == "Text1"
+    assert page.js("['Command4', 'Command6', 'Check1'].every(id => "
+                   "getComputedStyle(document.getElementById(id)).display === 'none')")
+    construction = ("Command10", "Command11", "Command12", "Command9", "Command8(0)", "Command7")
+    assert states(page, "Command5", *construction) == "EDDDDDD"
+
+    # Typed as a pupil types: Enter moves on, and does not draw.
+    page.type("2/3")
+    page.key(Keys.ENTER)
+    assert page.focused() == "Text2"
+    page.type("1")
+    page.key(Keys.ENTER)
+    assert page.focused() == "Command5"
+    assert page.enabled("Command5")
+    page.key(Keys.ENTER)
+    page.idle()
+    assert page.focused() == "Command10"
+    assert states(page, "Command5", *construction) == "DEDEDDD"
+    plane_says(page, "グラフ y = 2/3 x + 1。")
+
+    page.click("Check2")
+    page.click("Command10")
+    page.idle()
+    assert states(page, *construction) == "DEEDDD"
+    assert page.focused() == "Command12"
+    page.click("Command12")
+    page.idle()
+    plane_says(page, "補助線A あり", "横に 1、縦に 2/3、始点 (0, 1)")
+    for button, told in (("Command8(0)", "横に 2、縦に 4/3"), ("Command8(1)", "横に 1、縦に 2/3"),
+                         ("Command7", "横に 3、縦に 2、")):
+        page.click(button)
+        page.idle()
+        plane_says(page, told)
+
+    # A drag with the pointer: the triangle moves by the pointer's displacement.
+    page.drag([(300, 300), (320, 280), (350, 250)])
+    page.idle()
+    plane_says(page, "始点 (1, 2)")
+    assert not page.js("document.getElementById('Check2').querySelector('input').checked")
+    assert page.focused() == "Command2"
+
+    for index, told in ((0, "1 目盛り 100 ピクセル（大きさ 小）"), (2, "1 目盛り 25 ピクセル（大きさ 大）"),
+                        (3, "1 目盛り 14 ピクセル（大きさ 特大）"), (1, "1 目盛り 50 ピクセル（大きさ 中）")):
+        page.click("Command3(%d)" % index)
+        page.idle()
+        plane_says(page, told, "補助線C（傾きの三角形）あり")
+
+    page.click("Command2")
+    page.idle()
+    assert page.value("Text1") == "" and page.value("Text2") == ""
+    assert page.focused() == "Text1"
+    assert states(page, "Command5", "Command10", "Command11", "Command9") == "EDDD"
+    plane_says(page, "グラフはまだない", "補助線A なし", "補助線C（傾きの三角形）なし")
+
+    # 終了: a tab cannot be closed by its page; the lesson says it has ended.
+    page.click("Command1")
+    page.wait("!document.getElementById('ended').hidden")
+    assert page.js("document.querySelectorAll('.control:enabled').length") == 0
+    assert page.js("document.activeElement === document.querySelector('#ended button')")
+    assert page.problems() == []
+    page.key(Keys.ENTER)  # the one button starts afresh
+    page.wait("document.documentElement.dataset.lesson === 'ready' && "
+              "document.getElementById('ended').hidden")
+
+
+def test_input_during_waits_runs_nested(page, server):
+    """A size change during line A's animation reopens 補助線C; its triangle is
+    animated inside line A's wait, and a size change during the triangle's
+    wait runs two deep. Quick then lets everything finish at once."""
+    page.open(server.url)
+    page.enter("Text1", "2/3")
+    page.enter("Text2", "1")
+    page.click("Command3(0)")
+    page.click("Command5")
+    page.idle()
+    page.click("Command10")
+    page.wait("window.lessonPage.busy")
+    page.click("Command3(2)")
+    page.wait("document.getElementById('Command12').disabled === false")
+    assert page.js("window.lessonPage.busy")  # line A is still being drawn
+    # Both clicks in one go, so that the second lands while the triangle is drawn.
+    (x1, y1), (x2, y2) = page.center("Command12"), page.center("Command3(3)")
+    page.pointer([("move", x1, y1), ("down",), ("up",), ("move", x2, y2), ("down",), ("up",)])
+    page.wait("window.lessonPage.deepestWait >= 2")
+    assert page.js("window.lessonPage.busy")
+    page.click("Check2")
+    page.idle()
+    plane_says(page, "1 目盛り 14 ピクセル（大きさ 特大）", "補助線A あり", "横に 1、縦に 2/3")
+    assert states(page, "Command11", "Command9", "Command8(0)", "Command7") == "EEEE"
+    assert page.problems() == []
+
+
+@pytest.mark.parametrize("a, b, box", [("1/0", "1", "Text1"), ("2/", "1", "Text1"),
+                                       ("1/40000", "1", "Text1"), ("1e400", "1", "Text1"),
+                                       ("2", "1e39", "Text2")])
+def test_texts_the_lesson_cannot_read(page, server, a, b, box):
+    """Nothing is drawn; the caret goes to the box, its text selected."""
+    page.open(server.url)
+    before = page.canvas()
+    page.enter("Text1", a)
+    page.enter("Text2", b)
+    page.click("Command5")
+    page.idle()
+    assert page.focused() == box
+    assert page.js("(e => e.selectionStart === 0 && e.selectionEnd === e.value.length)"
+                   "(document.activeElement)")
+    assert page.enabled("Command5")
+    assert page.canvas() == before
+    assert page.problems() == []
+
+
+def test_full_width_typing_becomes_ascii(page, server):
+    """Digits, signs, point and slash of a Japanese input method."""
+    page.open(server.url)
+    page.enter("Text1", "－１／２")
+    page.enter("Text2", "３．５")
+    assert (page.value("Text1"), page.value("Text2")) == ("-1/2", "3.5")
+    page.click("Command5")
+    page.idle()
+    plane_says(page, "グラフ y = -1/2 x + 3.5。")
+
+
+def test_touch_drag(page, server):
+    if page.engine != "chromium":
+        pytest.skip("WebKitGTK's driver delivers touch as a mouse")
+    page.open(server.url)
+    page.enter("Text1", "2/3")
+    page.enter("Text2", "1")
+    page.click("Check2")
+    page.click("Command5")
+    page.click("Command12")
+    page.idle()
+    page.drag([(400, 500), (425, 475), (450, 450)], touch=True)
+    page.idle()
+    plane_says(page, "始点 (1, 2)")
+    assert page.js("getComputedStyle(document.getElementById('Picture1')).touchAction") == "none"
