@@ -22,7 +22,6 @@ timed() {
 
 build build
 timed "tests" ctest --test-dir build --output-on-failure -j2
-timed "static checks" scripts/static-checks.sh build
 timed "soak" build/bench/bench_soak
 
 # The browser's lesson: built into dist/web, then driven in Chromium and
@@ -30,6 +29,7 @@ timed "soak" build/bench/bench_soak
 timed "web build" build_web build-web dist/web
 timed "web tests" env LESSON_DESKTOP_PICTURES="$PWD/build/tests/web_desktop_pictures" \
   /usr/bin/python3 -m pytest -q tests/web
+timed "static checks" scripts/static-checks.sh build build-web
 
 build build-asan -DCMAKE_BUILD_TYPE=Debug -DLESSON_SANITIZE=ON
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Static checks over the lesson's own sources: the layering of the core,
 # clang-tidy with the checks of .clang-tidy (on the compile commands of the
-# build folder given, default build) and cppcheck. Each tool runs when it is
-# installed; any finding fails.
+# build folders given: the desktop's, default build, and the browser's,
+# default build-web) and cppcheck. Each tool runs when it is installed; any
+# finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+web=${2:-build-web}
 
 # The lesson core knows no toolkit and no front-end: no file under src/lesson
 # includes a Qt header or anything of src/desktop or src/web, and every one
@@ -32,7 +34,11 @@ printf '%s\n' "${core[@]}" | xargs -P 2 -n 8 bash -c 'compile_alone "$@"' _ || {
   exit 1
 }
 echo "static checks: the core (${#core[@]} files) includes no toolkit and compiles alone in $(($(date +%s) - start)) s"
-mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/*.cpp' 'bench/*.cpp' 'fuzz/*.cpp')
+# The browser's own C++ is compiled by Emscripten only: it is checked on that
+# build's commands, with the flags em++ adds.
+mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/*.cpp' 'bench/*.cpp' 'fuzz/*.cpp' |
+  grep -v '^src/web/app/')
+mapfile -t web_sources < <(git ls-files 'src/web/app/*.cpp')
 
 if command -v clang-tidy >/dev/null; then
   start=$(date +%s)
@@ -43,6 +49,19 @@ if command -v clang-tidy >/dev/null; then
     echo "static checks: clang-tidy found problems (log: $build/clang-tidy.log)" >&2
     exit 1
   }
+  if [ -f "$web/compile_commands.json" ]; then
+    extra=()
+    for flag in $(NODE_PATH=${NODE_PATH:-/usr/share/nodejs} em++ --cflags); do
+      extra+=(--extra-arg="$flag")
+    done
+    clang-tidy -p "$web" --quiet "${extra[@]}" "${web_sources[@]}" 2>/dev/null \
+      >"$web/clang-tidy.log" || {
+      grep -E 'warning:|error:' -A3 "$web/clang-tidy.log" >&2
+      echo "static checks: clang-tidy found problems (log: $web/clang-tidy.log)" >&2
+      exit 1
+    }
+    sources+=("${web_sources[@]}")
+  fi
   echo "static checks: clang-tidy clean on ${#sources[@]} files in $(($(date +%s) - start)) s"
 else
   echo "static checks: clang-tidy not installed, skipped"

@@ -20,10 +20,10 @@ std::string Fixed(double magnitude, const DecimalDigits& d) {
     return whole;
   }
   if (d.exponent >= 0) {
-    const auto point = static_cast<std::size_t>(d.exponent + 1);
+    const std::size_t point = static_cast<std::size_t>(d.exponent) + 1;
     return d.digits.substr(0, point) + "." + d.digits.substr(point);
   }
-  return "0." + std::string(static_cast<std::size_t>(-d.exponent - 1), '0') + d.digits;
+  return "0." + std::string(static_cast<std::size_t>(-d.exponent) - 1, '0') + d.digits;
 }
 
 // The digits with an exponent of at least two digits: 1e+21, 1.5e-07.

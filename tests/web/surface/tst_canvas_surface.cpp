@@ -22,7 +22,7 @@ namespace {
 // order. Runs display lists as the page does, snapshots included.
 class ModelCanvas final : public web::DisplaySink {
  public:
-  static constexpr int kCells = 160;
+  static constexpr std::size_t kCells = 160;
   using Grid = std::vector<std::uint64_t>;
 
   Grid cells = Grid(kCells * kCells, 0);
@@ -93,13 +93,13 @@ class ModelCanvas final : public web::DisplaySink {
   template <class F>
   static void Cover(double left, double top, double right, double bottom, F each) {
     const auto cell = [](double v) {
-      return std::clamp(static_cast<int>(std::floor(v / 4)), 0, kCells - 1);
+      return static_cast<std::size_t>(std::clamp(std::floor(v / 4), 0.0, double(kCells - 1)));
     };
     if (right < 0 || bottom < 0 || left > 640 || top > 640)
       return;
-    for (int y = cell(top); y <= cell(bottom); ++y)
-      for (int x = cell(left); x <= cell(right); ++x)
-        each(static_cast<std::size_t>(y * kCells + x));
+    for (std::size_t y = cell(top); y <= cell(bottom); ++y)
+      for (std::size_t x = cell(left); x <= cell(right); ++x)
+        each(y * kCells + x);
   }
 
   Grid snapshot_;
