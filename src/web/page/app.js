@@ -41,6 +41,7 @@
     ascents: new Map(),
     settingFocus: false,
     deepestWait: 0,
+    onDraw: null,     // sees every display list (for tests and measurements)
     describe: null,   // tells the plane's description to a screen reader
   };
 
@@ -447,6 +448,8 @@
   }
 
   page.draw = function (ops) {
+    if (page.onDraw)
+      page.onDraw(ops);
     const ctx = page.ctx;
     const canvas = page.canvas;
     const unit = canvas.width / 640;  // canvas pixels per plane pixel
@@ -575,10 +578,23 @@
       page.busy = false;
     }
     window.addEventListener('resize', resized);
+    // Another screen, or the browser's zoom: the canvas is drawn afresh at
+    // the new pixel ratio.
+    const watchRatio = () => {
+      window.matchMedia('(resolution: ' + window.devicePixelRatio + 'dppx)')
+        .addEventListener('change', () => { resized(); watchRatio(); }, { once: true });
+    };
+    watchRatio();
     resized();
     document.documentElement.dataset.lesson = 'ready';
+    // The frame after this one shows the plane: its time is kept.
+    requestAnimationFrame(() => requestAnimationFrame(() => performance.mark('lesson-painted')));
   }
 
+  // For tests and measurements: the queue of input, as the page's own
+  // handlers fill it.
+  page.post = post;
+  page.Input = Input;
   window.lessonPage = page;
   document.addEventListener('DOMContentLoaded', () => {
     start().catch((e) => problems.push('start: ' + e));
