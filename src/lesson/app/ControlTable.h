@@ -35,6 +35,9 @@ inline constexpr const char* kControlFace = "ＭＳ Ｐゴシック";
 inline constexpr double kDefaultFontPoints = 9;
 
 inline constexpr const char* kCaption = "１次関数のグラフ(2)　　by r.Yorune";
+// The program's name where a system lists it (an installed web app).
+inline constexpr const char* kProgramName = "１次関数のグラフ";
+inline constexpr const char* kShortName = "１次関数";
 // Where the program cannot close its window when it ends (a browser's tab),
 // the window says so, with one button to start afresh.
 inline constexpr const char* kEndedNotice = "プログラムを終了しました。";

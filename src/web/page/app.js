@@ -589,6 +589,13 @@
     document.documentElement.dataset.lesson = 'ready';
     // The frame after this one shows the plane: its time is kept.
     requestAnimationFrame(() => requestAnimationFrame(() => performance.mark('lesson-painted')));
+    // Served over http(s), the lesson keeps itself for use without the
+    // network; opened from a file, it is all there already.
+    if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
+      page.offline = 'registering';
+      navigator.serviceWorker.register('sw.js').then(() => { page.offline = 'kept'; },
+                                                     (e) => { page.offline = 'not kept: ' + e; });
+    }
   }
 
   // For tests and measurements: the queue of input, as the page's own

@@ -1,10 +1,16 @@
 """Assembles the browser's lesson in OUT from what the build made in BUILD:
-the page, its style and script, the WebAssembly module, and the subset of
-the Japanese gothic face (with its licence) that holds every character the
-window and the plane can show.
+the page, its style and script, the WebAssembly module, the subset of the
+Japanese gothic face (with its licence) that holds every character the
+window and the plane can show, the icons, the web app's manifest and the
+service worker that keeps it all for use without the network. Beside OUT
+goes the same lesson as one file that runs when opened from disk.
 
 usage: assemble.py BUILD OUT
 """
+import base64
+import hashlib
+import json
+import re
 import shutil
 import subprocess
 import sys
@@ -21,6 +27,7 @@ FACE_COPYRIGHT = Path("/usr/share/doc/fonts-ipafont-gothic/copyright")
 # Article 3.1 (4)): the subset is named for the lesson.
 FONT_NAME = "LessonGothic"
 FONT_FILE = "lesson-gothic.woff2"
+ONE_FILE = "linear-function-lesson.html"
 # The program's icon, drawn once as SVG, rendered at the sizes a browser asks.
 ICON = HERE.parents[2] / "packaging" / "icon.svg"
 ICON_SIZES = (192, 512)
@@ -83,8 +90,9 @@ def main(build, out):
         shutil.rmtree(out)
     out.mkdir(parents=True)
     index = (PAGE / "index.html").read_text(encoding="utf-8")
-    (out / "index.html").write_text(index.replace("@CAPTION@", page_text(build, "caption")),
-                                    encoding="utf-8")
+    index = index.replace("@CAPTION@", page_text(build, "caption"))
+    index = index.replace("@COLOUR@", page_text(build, "colour"))
+    (out / "index.html").write_text(index, encoding="utf-8")
     for name in ("style.css", "app.js"):
         shutil.copy(PAGE / name, out / name)
     for name in ("lesson.js", "lesson.wasm"):
@@ -95,9 +103,62 @@ def main(build, out):
         subprocess.run(["rsvg-convert", "--width=%d" % size, "--height=%d" % size,
                         "--output=%s" % (out / "icons" / ("icon-%d.png" % size)), str(ICON)],
                        check=True)
+    manifest = json.loads(page_text(build, "manifest"))
+    manifest["icons"] = [{"src": "icons/icon-%d.png" % s, "sizes": "%dx%d" % (s, s),
+                          "type": "image/png", "purpose": "any"} for s in ICON_SIZES]
+    (out / "manifest.webmanifest").write_text(json.dumps(manifest, ensure_ascii=False, indent=1),
+                                              encoding="utf-8")
+    write_service_worker(out)
+    one_file = out.parent / ONE_FILE
+    one_file.write_text(single_page(out), encoding="utf-8")
     for f in sorted(out.rglob("*")):
         if f.is_file():
             print("%-36s %8d bytes" % (f.relative_to(out), f.stat().st_size))
+    print("%-36s %8d bytes" % ("../" + ONE_FILE, one_file.stat().st_size))
+
+
+def write_service_worker(out):
+    """The worker lists every file of the build and is named by their contents."""
+    files = sorted(str(f.relative_to(out)) for f in out.rglob("*") if f.is_file())
+    build_id = hashlib.sha256()
+    for name in files:
+        build_id.update(name.encode() + b"\0" + (out / name).read_bytes())
+    worker = (PAGE / "sw.js").read_text(encoding="utf-8")
+    worker = worker.replace("@FILES@", json.dumps(["./"] + files))
+    worker = worker.replace("@BUILD@", build_id.hexdigest()[:16])
+    (out / "sw.js").write_text(worker, encoding="utf-8")
+
+
+def csp_hash(text):
+    return "'sha256-%s'" % base64.b64encode(hashlib.sha256(text.encode("utf-8")).digest()).decode()
+
+
+def single_page(out):
+    """The page with its script, style, module, font and icon inside it. The
+    module reaches the script as bytes, so nothing is fetched; the security
+    policy allows exactly the page's own script and style, by their hashes."""
+    font = base64.b64encode((out / "fonts" / FONT_FILE).read_bytes()).decode()
+    style = (out / "style.css").read_text(encoding="utf-8").replace(
+        'url("fonts/%s")' % FONT_FILE, 'url("data:font/woff2;base64,%s")' % font)
+    wasm = base64.b64encode((out / "lesson.wasm").read_bytes()).decode()
+    script = ("window.lessonWasmBinary = Uint8Array.from(atob('%s'), (c) => c.charCodeAt(0));\n"
+              % wasm + (out / "lesson.js").read_text(encoding="utf-8") + "\n"
+              + (out / "app.js").read_text(encoding="utf-8"))
+    for text, tag in ((style, "</style"), (script, "</script")):
+        if tag in text.lower():
+            raise SystemExit("assemble: %s inside the inlined text" % tag)
+    icon = base64.b64encode((out / "icons" / "icon-192.png").read_bytes()).decode()
+    page = (out / "index.html").read_text(encoding="utf-8")
+    policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; "
+              "font-src data:; img-src data:; object-src 'none'; base-uri 'none'; "
+              "form-action 'none'" % (csp_hash(script), csp_hash(style)))
+    page = re.sub(r'(http-equiv="Content-Security-Policy" content=")[^"]*', r"\g<1>" + policy, page)
+    page = page.replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
+    page = page.replace('href="icons/icon-192.png"', 'href="data:image/png;base64,%s"' % icon)
+    page = page.replace('<link rel="stylesheet" href="style.css">', "<style>%s</style>" % style)
+    page = page.replace('<script src="lesson.js" defer></script>\n<script src="app.js" defer></script>',
+                        "<script>%s</script>" % script)
+    return page
 
 
 if __name__ == "__main__":

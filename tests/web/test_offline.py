@@ -1,0 +1,88 @@
+"""The lesson without the network and without a server: kept by its service
+worker after one visit, installable, and as one file opened from disk. It
+is locked down: its own files only, no dynamic code, nothing stored but the
+worker's cache."""
+import re
+import shutil
+import tempfile
+import time
+from pathlib import Path
+
+import pytest
+
+from harness import DIST, Server
+
+
+def graph_drawn(page):
+    page.enter("Text1", "2/3")
+    page.enter("Text2", "1")
+    page.click("Command5")
+    page.idle()
+    page.wait("document.getElementById('Picture1-description').textContent"
+              ".includes('グラフ y = 2/3 x + 1')")
+
+
+def caches(page):
+    return page.driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "caches.keys().then(done, (e) => done(String(e)));")
+
+
+def test_kept_for_use_without_the_network(page):
+    with tempfile.TemporaryDirectory() as folder:
+        site = Path(folder) / "web"
+        shutil.copytree(DIST, site)
+        server = Server(site)
+        try:
+            page.open(server.url)
+            # The worker has cached every file once it controls the page.
+            page.wait("navigator.serviceWorker.controller !== null")
+            kept = caches(page)
+            assert len(kept) == 1, kept
+            if page.engine == "chromium":
+                errors = page.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+                assert errors["installabilityErrors"] == []
+            # A new build: its worker's cache replaces the old one whole.
+            worker = (site / "sw.js").read_text(encoding="utf-8")
+            newer = re.sub(r"PREFIX \+ '[0-9a-f]+'", "PREFIX + 'fedcba9876543210'", worker)
+            assert newer != worker
+            (site / "sw.js").write_text(newer, encoding="utf-8")
+            page.driver.execute_async_script(
+                "const done = arguments[arguments.length - 1];"
+                "navigator.serviceWorker.getRegistration().then((r) => r.update()).then(() => done());")
+            deadline = time.monotonic() + 60
+            while caches(page) != [kept[0].rsplit(" ", 1)[0] + " fedcba9876543210"]:
+                assert time.monotonic() < deadline, caches(page)
+                time.sleep(0.1)
+        finally:
+            server.stop()
+        # The server is gone: the lesson still opens and works.
+        page.driver.refresh()
+        page.wait("document.documentElement.dataset.lesson === 'ready'")
+        page.idle()
+        graph_drawn(page)
+        assert page.js("document.cookie") == ""
+        assert page.js("window.localStorage.length + window.sessionStorage.length") == 0
+        assert page.problems() == []
+
+
+def test_one_file_from_disk(page):
+    one_file = DIST.parent / "linear-function-lesson.html"
+    page.open(one_file.resolve().as_uri())
+    assert page.js("location.protocol") == "file:"
+    graph_drawn(page)
+    assert page.js("document.fonts.check('16px LessonGothic')")
+    assert page.problems() == []
+
+
+def test_own_files_only_and_no_dynamic_code(page, server):
+    page.open(server.url)
+    graph_drawn(page)
+    origins = page.js("performance.getEntriesByType('resource').map((e) => new URL(e.name).origin)")
+    assert set(origins) <= {server.url.rstrip("/")}
+    built = [DIST / name for name in ("lesson.js", "app.js", "sw.js")]
+    built.append(DIST.parent / "linear-function-lesson.html")
+    for path in built:
+        text = path.read_text(encoding="utf-8")
+        assert "eval(" not in text and "new Function" not in text, path
+        assert "localStorage" not in text and "document.cookie" not in text, path
