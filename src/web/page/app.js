@@ -602,6 +602,20 @@
   // handlers fill it.
   page.post = post;
   page.Input = Input;
+  // The lesson calls these from inside its handlers: whatever goes wrong in
+  // one is kept, and the lesson goes on rather than stop half way.
+  for (const name of ['window', 'addControl', 'scale', 'showControl', 'focus', 'intern', 'draw',
+                      'end']) {
+    const call = page[name];
+    page[name] = function () {
+      try {
+        return call.apply(page, arguments);
+      } catch (e) {
+        problems.push(name + ': ' + e);
+      }
+    };
+  }
+
   window.lessonPage = page;
   document.addEventListener('DOMContentLoaded', () => {
     start().catch((e) => problems.push('start: ' + e));
