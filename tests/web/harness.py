@@ -31,10 +31,11 @@ DEADLINE = 60.0  # seconds for any one condition
 
 
 class Server:
-    """dist/web (or another folder) over http on a free port of localhost."""
+    """dist/web (or another folder) over http on a free port of localhost,
+    with the given (name, value) headers besides the usual ones."""
 
-    def __init__(self, folder=DIST):
-        handler = functools.partial(_QuietHandler, directory=str(folder))
+    def __init__(self, folder=DIST, headers=()):
+        handler = functools.partial(_QuietHandler, directory=str(folder), headers=headers)
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.url = "http://127.0.0.1:%d/" % self.httpd.server_address[1]
         self.thread = threading.Thread(target=self.httpd.serve_forever, daemon=True)
@@ -46,6 +47,15 @@ class Server:
 
 
 class _QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def __init__(self, *args, headers=(), **kwargs):
+        self.extra_headers = headers  # the base class serves the request as it starts
+        super().__init__(*args, **kwargs)
+
+    def end_headers(self):
+        for name, value in self.extra_headers:
+            self.send_header(name, value)
+        super().end_headers()
+
     def log_message(self, *args):
         pass
 

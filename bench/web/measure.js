@@ -1,0 +1,139 @@
+// Timings taken inside the lesson's page: bench/web/measure.py injects this
+// file once the lesson is ready and calls window.lessonBench. Every figure
+// is a median in microseconds of performance.now(). Reading one pixel back
+// makes the canvas finish the drawing queued on it, so that a time includes
+// the rasterisation.
+//
+// Paced, each move or frame comes at an animation frame of its own, as a
+// pointer's moves arrive while the pupil drags, after the browser has shown
+// the frame before; else they follow one another at once.
+'use strict';
+window.lessonBench = (function () {
+  const page = window.lessonPage;
+  const frame = () => new Promise((resolve) => requestAnimationFrame(resolve));
+  const rasterise = (ctx) => ctx.getImageData(0, 0, 1, 1);
+  const median = (values) => values.sort((a, b) => a - b)[values.length >> 1];
+  const colour = (rgb) => '#' + (rgb >>> 0).toString(16).padStart(6, '0');
+
+  async function idle() {
+    while (page.busy || page.queue.length)
+      await frame();
+  }
+
+  // The lesson takes a move at once; the page knows it is idle again a few
+  // microtasks later.
+  async function settle() {
+    for (let i = 0; page.busy && i < 100; ++i)
+      await null;
+    await idle();
+  }
+
+  // count moves of the pointer pressed at (320, 300), each to
+  // (321 + i % 40, 300 - i % 7) in plane pixels: the lesson's handler, its
+  // display list run on the canvas, and the canvas's rasterisation. Moves
+  // that the lesson did not take and draw at once are counted.
+  async function drag(count, paced) {
+    await idle();
+    let draws = 0;
+    page.onDraw = () => ++draws;
+    page.post(page.Input.down, [1, 0, 320, 300]);
+    await idle();
+    const us = [];
+    let late = 0;
+    for (let i = 0; i < count; ++i) {
+      await (paced ? frame() : settle());
+      const before = draws;
+      const start = performance.now();
+      page.post(page.Input.move, [1, 0, 321 + (i % 40), 300 - (i % 7)]);
+      rasterise(page.ctx);
+      us.push((performance.now() - start) * 1000);
+      if (page.queue.length || draws !== before + 1)
+        ++late;
+    }
+    // The triangle is let go where it was picked up, for the next run.
+    await settle();
+    page.post(page.Input.move, [1, 0, 320, 300]);
+    await settle();
+    page.post(page.Input.up, [1, 0, 320, 300]);
+    await idle();
+    page.onDraw = null;
+    return { us: median(us), late: late };
+  }
+
+  // The whole picture as one display list: a resize to the page's own size
+  // has the lesson draw it afresh from a clear. Then the texts it names.
+  async function wholeFrame() {
+    await idle();
+    let ops = null;
+    page.onDraw = (list) => {
+      if (list[0] === 1)
+        ops = Float64Array.from(list);
+    };
+    page.post(page.Input.resize, [window.innerWidth, window.innerHeight]);
+    await idle();
+    page.onDraw = null;
+    return { ops: ops, texts: page.texts.slice() };
+  }
+
+  // How many numbers each operation of a display list takes, by its number.
+  const LENGTHS = [0, 1, 7, 7, 1, 5];
+
+  // The naive renderer: the scene drawn on a new canvas of the same backing
+  // size, one path and stroke() per line, the font set and one fillText per
+  // text, placed as the page places them; nothing kept from frame to frame,
+  // and the page's snapshots (4 and 5) left out.
+  function naiveFrame(scene, width, height) {
+    const canvas = document.createElement('canvas');
+    canvas.width = width;
+    canvas.height = height;
+    const ctx = canvas.getContext('2d', { alpha: false });
+    const unit = width / 640;
+    ctx.setTransform(unit, 0, 0, unit, 0, 0);
+    ctx.lineCap = 'round';
+    const ops = scene.ops;
+    for (let i = 0; i < ops.length; i += LENGTHS[ops[i]]) {
+      if (ops[i] === 1) {
+        ctx.fillStyle = '#ffffff';
+        ctx.fillRect(0, 0, 640, 640);
+      } else if (ops[i] === 2) {
+        ctx.beginPath();
+        ctx.moveTo(ops[i + 1] + 0.5, ops[i + 2] + 0.5);
+        ctx.lineTo(ops[i + 3] + 0.5, ops[i + 4] + 0.5);
+        ctx.strokeStyle = colour(ops[i + 5]);
+        ctx.lineWidth = ops[i + 6];
+        ctx.stroke();
+      } else if (ops[i] === 3) {
+        const size = ops[i + 4];
+        ctx.font = (ops[i + 5] ? 'bold ' : '') + size + 'px "LessonGothic", sans-serif';
+        ctx.fillStyle = colour(ops[i + 3]);
+        const ascent = Math.round(page.ascentPerPixel * size * 64) / 64;
+        ctx.fillText(scene.texts[ops[i + 6]] || '', ops[i + 1], ops[i + 2] + ascent);
+      }
+    }
+    rasterise(ctx);
+  }
+
+  // Strokes and texts in a display list.
+  function marks(ops) {
+    let n = 0;
+    for (let i = 0; i < ops.length; i += LENGTHS[ops[i]])
+      n += ops[i] === 2 || ops[i] === 3 ? 1 : 0;
+    return n;
+  }
+
+  async function naive(count, paced) {
+    const scene = await wholeFrame();
+    if (!scene.ops)
+      throw new Error('the lesson drew no whole picture');
+    const us = [];
+    for (let i = 0; i < count; ++i) {
+      await (paced ? frame() : null);
+      const start = performance.now();
+      naiveFrame(scene, page.canvas.width, page.canvas.height);
+      us.push((performance.now() - start) * 1000);
+    }
+    return { us: median(us), marks: marks(scene.ops) };
+  }
+
+  return { drag: drag, naive: naive };
+})();

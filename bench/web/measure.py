@@ -1,0 +1,249 @@
+"""Measures the browser's lesson in headless Chromium and prints one table
+(bench/web.sh builds dist/web and runs this): the size of dist/web, the time
+from navigation to the first complete paint of the plane, a drag move of the
+slope triangle against a naive renderer of the same scene, and the main
+thread's time while line A animates. Medians; its last line reads
+"web drag move N us, naive floor M us, ratio R" for the worst case at pixel
+ratio 1.
+"""
+import gzip
+import os
+import sys
+import time
+from pathlib import Path
+from urllib.parse import urlparse
+
+HERE = Path(__file__).resolve().parent
+sys.path.insert(0, str(HERE.parents[1] / "tests" / "web"))
+from harness import DIST, ROOT, Page, Server  # noqa: E402
+
+LOADS = 7          # page loads per cache state
+MOVES = 200        # drag moves per run
+FRAMES = 100       # naive frames per run
+ANIMATION_S = 10   # seconds of line A
+ONE_FILE = ROOT / "dist" / "linear-function-lesson.html"
+TARGETS = {"size_kb": 300, "paint_ms": 500, "drag": 0.25, "main_thread": 2}
+# A cross-origin isolated page reads performance.now() to 5 us; another one
+# only to 100 us, too coarse for a move of a few hundred.
+ISOLATED = [("Cross-Origin-Opener-Policy", "same-origin"),
+            ("Cross-Origin-Embedder-Policy", "require-corp")]
+MEASURE_JS = (HERE / "measure.js").read_text(encoding="utf-8")
+
+
+def median(values):
+    return sorted(values)[len(values) // 2]
+
+
+def gzipped(path):
+    return len(gzip.compress(path.read_bytes(), compresslevel=6, mtime=0))
+
+
+# --- the page -------------------------------------------------------------------
+
+def in_page(page, call):
+    """Runs lessonBench.call in the page and returns what its promise gives."""
+    if not page.js("!!window.lessonBench"):
+        page.driver.execute_script(MEASURE_JS)
+    result = page.driver.execute_async_script(
+        "const done = arguments[arguments.length - 1];"
+        "lessonBench.%s.then(done, (e) => done({error: String(e)}));" % call)
+    if "error" in result:
+        raise RuntimeError("%s: %s" % (call, result["error"]))
+    return result
+
+
+def plane_says(page, *parts):
+    """Waits until the plane's description (told at most every 300 ms) says all parts."""
+    page.wait("(d => %s)(document.getElementById('Picture1-description').textContent)"
+              % " && ".join("d.includes(%r)" % p for p in parts))
+
+
+def lesson(page, url, worst, quick=True, line_a=True):
+    """A fresh lesson of y = 2/3 x + 1; worst: at 14 px per unit, line A and the
+    triangle after 整数倍 (k = 3); else at 50 px per unit, line A and k = 1."""
+    page.open(url)
+    if worst:
+        page.click("Command3(3)")
+    page.enter("Text1", "2/3")
+    page.enter("Text2", "1")
+    steps = ["Command5"] + (["Check2"] if quick else [])
+    if line_a:
+        steps += ["Command10", "Command12"] + (["Command7"] if worst else [])
+    for name in steps:
+        page.click(name)
+        page.idle()
+    if line_a:
+        plane_says(page, "1 目盛り %d ピクセル" % (14 if worst else 50), "補助線A あり",
+                   "横に 3、縦に 2、" if worst else "横に 1、縦に 2/3、")
+
+
+def paint_ms(page, url):
+    """Loads the page; milliseconds from navigation to its mark of the first
+    complete paint of the plane."""
+    page.driver.get(url)
+    page.wait("performance.getEntriesByName('lesson-painted').length")
+    return page.js("performance.getEntriesByName('lesson-painted')[0].startTime")
+
+
+def cold_loads(url):
+    """The median of LOADS first visits, each in a new browser with a new
+    profile, so that nothing is cached on disk or in any of its processes;
+    and the files of dist/web the page loaded."""
+    ms = []
+    for _ in range(LOADS):
+        page = Page("chromium")
+        try:
+            page.viewport(1280, 687)
+            ms.append(paint_ms(page, url))
+            fetched = page.js("[location.href].concat(performance.getEntriesByType('resource')"
+                              ".map(e => e.name))")
+        finally:
+            page.quit()
+    return median(ms), {urlparse(u).path.lstrip("/") or "index.html" for u in fetched}
+
+
+def warm_loads(page, url):
+    """The median of LOADS visits after a first one, the browser's cache on."""
+    page.viewport(1280, 687)
+    paint_ms(page, url)
+    return median([paint_ms(page, url) for _ in range(LOADS)])
+
+
+def drag(dpr, server):
+    """In one browser at the pixel ratio: the worst-case drag move and the
+    naive floor, each paced and back to back; at ratio 1 also the
+    default-size drag move, paced. Medians in microseconds by (what, paced)."""
+    page = Page("chromium", dpr)
+    figures = {}
+    try:
+        lesson(page, server.url, worst=True)
+        for paced in (True, False):
+            js = str(paced).lower()
+            figures["move", paced] = in_page(page, "drag(%d, %s)" % (MOVES, js))
+            figures["naive", paced] = in_page(page, "naive(%d, %s)" % (FRAMES, js))
+        if dpr == 1:
+            lesson(page, server.url, worst=False)
+            figures["usual", True] = in_page(page, "drag(%d, true)" % MOVES)
+        problems = page.problems()
+        if not page.js("crossOriginIsolated"):
+            problems.append("the page is not cross-origin isolated: its clock reads to 100 us")
+    finally:
+        page.quit()
+    late = sum(f.get("late", 0) for f in figures.values())
+    if late:
+        problems.append("%d moves at ratio %g were not drawn as they were posted" % (late, dpr))
+    marks = figures["naive", True]["marks"]
+    return {key: f["us"] for key, f in figures.items()}, marks, problems
+
+
+def main_thread(page, url):
+    """The share of wall time the page's main thread spends in tasks while
+    line A of y = 2/3 x + 1 animates (Quick off, default size), and that of
+    the renderer's processor time."""
+    lesson(page, url, worst=False, quick=False, line_a=False)
+    page.driver.execute_script("lessonPage.onDraw = () => ++window.benchDraws;"
+                               "window.benchDraws = 0;")
+    page.click("Command10")
+    page.driver.execute_cdp_cmd("Performance.enable", {})
+
+    def metrics():
+        got = page.driver.execute_cdp_cmd("Performance.getMetrics", {})["metrics"]
+        return {m["name"]: m["value"] for m in got}
+
+    before = metrics()
+    time.sleep(ANIMATION_S)
+    after = metrics()
+    animating = page.js("lessonPage.busy") and page.js("window.benchDraws") > 0
+    wall = after["Timestamp"] - before["Timestamp"]
+    task, process = ((after[m] - before[m]) * 100 / wall for m in ("TaskDuration", "ProcessTime"))
+    return task, process, animating
+
+
+# --- the table ------------------------------------------------------------------
+
+def row(what, value, unit, ratio, against):
+    print("%-46s %10s %-3s %8s  %s" % (what, value, unit,
+                                        "" if ratio is None else "%.3f" % ratio, against))
+
+
+def main():
+    files = sorted(f for f in DIST.rglob("*") if f.is_file())
+    raw = sum(f.stat().st_size for f in files) / 1000
+    packed = {f.relative_to(DIST).as_posix(): gzipped(f) for f in files}
+    total = sum(packed.values()) / 1000
+
+    server = Server(DIST, ISOLATED)
+    bare = Server(HERE / "bare", ISOLATED)
+    try:
+        cold, fetched = cold_loads(server.url)
+        bare_cold, _ = cold_loads(bare.url)
+        page = Page("chromium")
+        try:
+            version = page.driver.capabilities.get("browserVersion", "?")
+            warm = warm_loads(page, server.url)
+            bare_warm = warm_loads(page, bare.url)
+            task, process, animating = main_thread(page, server.url)
+            problems = page.problems()
+        finally:
+            page.quit()
+        one, marks, found = drag(1, server)
+        problems += found
+        two, _, found = drag(2, server)
+        problems += found
+    finally:
+        server.stop()
+        bare.stop()
+    if not animating:
+        problems.append("line A was not animating throughout the %d s" % ANIMATION_S)
+    loaded = fetched & set(packed)
+    visit = sum(packed[name] for name in loaded) / 1000
+
+    print("nproc %d, Chromium %s; medians; ratios against the reference named; kB = 1000 bytes"
+          % (os.cpu_count(), version))
+    print("drag moves and naive frames one per animation frame, as a pointer's moves come, "
+          "unless back to back")
+    size = TARGETS["size_kb"]
+    row("dist/web, %d files, raw" % len(files), "%.1f" % raw, "kB", raw / size,
+        "of target %d kB" % size)
+    row("dist/web, gzip -6 per file", "%.1f" % total, "kB", total / size, "of target %d kB" % size)
+    row("  of it what the page loads (%d files)" % len(loaded), "%.1f" % visit, "kB",
+        visit / size, "of target %d kB" % size)
+    if ONE_FILE.exists():
+        for what, kb in (("raw", ONE_FILE.stat().st_size / 1000),
+                         ("gzip -6", gzipped(ONE_FILE) / 1000)):
+            row("one-file page, %s" % what, "%.1f" % kb, "kB", kb / size, "of target %d kB" % size)
+    else:
+        row("one-file page (%s)" % ONE_FILE.name, "not built", "", None, "")
+    for what, ms, floor in (("cold", cold, bare_cold), ("warm", warm, bare_warm)):
+        row("navigation to the plane's first paint, %s" % what, "%.1f" % ms, "ms",
+            ms / TARGETS["paint_ms"], "of target %d ms; a bare page %.1f ms, ratio %.2f"
+            % (TARGETS["paint_ms"], floor, ms / floor))
+    target = "(target %.2f)" % TARGETS["drag"]
+    for ratio, f in ((1, one), (2, two)):
+        row("worst-case drag move, pixel ratio %d" % ratio, "%.0f" % f["move", True], "us",
+            f["move", True] / f["naive", True], "of naive floor, ratio %d %s" % (ratio, target))
+    for ratio, f in ((1, one), (2, two)):
+        row("  the same, back to back, ratio %d" % ratio, "%.0f" % f["move", False], "us",
+            f["move", False] / f["naive", False],
+            "of naive floor back to back, ratio %d" % ratio)
+    row("default-size drag move (50 px, line A, k 1)", "%.0f" % one["usual", True], "us",
+        one["usual", True] / one["naive", True], "of naive floor, ratio 1")
+    row("naive floor, pixel ratio 1 (%d marks)" % marks, "%.0f" % one["naive", True], "us",
+        1.0, "itself")
+    row("naive floor, pixel ratio 2", "%.0f" % two["naive", True], "us",
+        two["naive", True] / one["naive", True], "of naive floor, ratio 1")
+    for ratio, f in ((1, one), (2, two)):
+        row("  naive floor back to back, ratio %d" % ratio, "%.0f" % f["naive", False], "us",
+            f["naive", False] / f["naive", True], "of naive floor, ratio %d" % ratio)
+    row("main thread while line A animates (%d s)" % ANIMATION_S, "%.2f" % task, "%",
+        task / TARGETS["main_thread"], "of target %d %% of wall time" % TARGETS["main_thread"])
+    row("  renderer's processor time, all its threads", "%.2f" % process, "%", process / 100,
+        "of one core")
+    for p in problems:
+        print("problem: %s" % p)
+    worst, naive = one["move", True], one["naive", True]
+    print("web drag move %.0f us, naive floor %.0f us, ratio %.3f" % (worst, naive, worst / naive))
+
+
+if __name__ == "__main__":
+    main()
