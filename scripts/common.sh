@@ -3,11 +3,6 @@
 # Packages the build needs, and those the tests and the program need besides.
 # librsvg2-bin renders the icon's PNG sizes from its SVG.
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic librsvg2-bin)
-# The browser's tests drive real engines through WebDriver: Chromium with its
-# driver, WebKitGTK's MiniBrowser with its driver on an Xvfb display, and
-# Selenium's Python client under pytest.
-WEB_TEST_PACKAGES=(chromium chromium-driver webkit2gtk-driver xvfb xauth python3-selenium
-  python3-pytest)
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick
   # The accessibility test reads the window as a screen reader does: the
   # AT-SPI bus and registry, a private session bus, and Python's client.
