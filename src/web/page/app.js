@@ -45,7 +45,15 @@
     describe: null,   // tells the plane's description to a screen reader
   };
 
-  const colour = (rgb) => '#' + (rgb >>> 0).toString(16).padStart(6, '0');
+  const colours = new Map();
+  const colour = (rgb) => {
+    let text = colours.get(rgb);
+    if (text === undefined) {
+      text = '#' + (rgb >>> 0).toString(16).padStart(6, '0');
+      colours.set(rgb, text);
+    }
+    return text;
+  };
   const px = (v) => v + 'px';
 
   // --- input ----------------------------------------------------------------
@@ -291,18 +299,26 @@
     page.layout = { factor: factor, offsetX: offsetX, offsetY: offsetY, side: side };
   };
 
+  // Only what changed is written to the page: a drag tells the plane's new
+  // description at every move, and nothing else of it.
   page.showControl = function (row, m) {
     const c = page.controls[row];
     if (!c)
       return;
     const e = c.element;
-    e.hidden = !m.visible;
-    e.style.left = px(m.left);
-    e.style.top = px(m.top);
-    e.style.width = px(m.width);
-    e.style.height = px(m.height);
-    e.style.fontSize = px(m.fontPixels);
-    e.style.fontWeight = m.bold ? 'bold' : 'normal';
+    const was = c.shown || {};
+    c.shown = m;
+    if (m.visible !== was.visible)
+      e.hidden = !m.visible;
+    if (m.left !== was.left || m.top !== was.top || m.width !== was.width ||
+        m.height !== was.height || m.fontPixels !== was.fontPixels || m.bold !== was.bold) {
+      e.style.left = px(m.left);
+      e.style.top = px(m.top);
+      e.style.width = px(m.width);
+      e.style.height = px(m.height);
+      e.style.fontSize = px(m.fontPixels);
+      e.style.fontWeight = m.bold ? 'bold' : 'normal';
+    }
     switch (c.kind) {
       case Kind.textBox:
         c.focusable.disabled = !m.enabled;
@@ -319,16 +335,18 @@
         c.focusable.checked = m.checked;
         break;
       case Kind.picture:
-        sizeCanvas(m.width, m.height);
+        sizeCanvas(m.width, m.height);  // also at a new pixel ratio
         break;
       default:
         break;
     }
-    const description = document.getElementById(e.id + '-description');
-    if (description) {
-      if (c.kind === Kind.picture && page.describe)
-        page.describe(m.description);
-      else if (description.textContent !== m.description)
+    if (m.description === was.description)
+      return;
+    if (c.kind === Kind.picture && page.describe) {
+      page.describe(m.description);
+    } else {
+      const description = document.getElementById(e.id + '-description');
+      if (description)
         description.textContent = m.description;
     }
   };
@@ -457,6 +475,9 @@
     ctx.lineCap = 'round';
     ctx.lineJoin = 'round';
     ctx.textBaseline = 'alphabetic';
+    // The context's pen, set only when it changes.
+    let stroke = '';
+    let width = -1;
     let i = 0;
     while (i < ops.length) {
       switch (ops[i]) {
@@ -469,8 +490,14 @@
           ctx.beginPath();
           ctx.moveTo(ops[i + 1] + 0.5, ops[i + 2] + 0.5);
           ctx.lineTo(ops[i + 3] + 0.5, ops[i + 4] + 0.5);
-          ctx.strokeStyle = colour(ops[i + 5]);
-          ctx.lineWidth = ops[i + 6];
+          if (colour(ops[i + 5]) !== stroke) {
+            stroke = colour(ops[i + 5]);
+            ctx.strokeStyle = stroke;
+          }
+          if (ops[i + 6] !== width) {
+            width = ops[i + 6];
+            ctx.lineWidth = width;
+          }
           ctx.stroke();
           i += 7;
           break;
