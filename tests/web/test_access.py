@@ -154,8 +154,6 @@ def test_names_descriptions_and_the_plane(page, server, moment):
         assert [s for s, d in sizes.items() if CURRENT_SIZE in d] == ["小"]
 
 
-@pytest.mark.xfail(reason="the page drops the descriptions of labels: the text the lesson "
-                          "gives 'ｙ＝ ａχ＋ ｂ' never reaches the tree", strict=True)
 def test_the_equation_label_is_described(page, server):
     page.open(server.url)
     tree = nodes(page)

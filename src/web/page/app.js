@@ -281,16 +281,15 @@
     if (c.background >= 0)
       element.style.backgroundColor = colour(c.background);
     const focusable = element.querySelector('input') || element;
-    if (c.kind !== Kind.label) {
+    if (c.kind !== Kind.label)
       focusable.setAttribute('aria-label', c.accessibleName);
-      const description = document.createElement('div');
-      description.className = 'unseen';
-      description.id = element.id + '-description';
-      if (c.kind === Kind.picture)
-        description.setAttribute('aria-live', 'polite');
-      document.getElementById('descriptions').append(description);
-      focusable.setAttribute('aria-describedby', description.id);
-    }
+    const description = document.createElement('div');
+    description.className = 'unseen';
+    description.id = element.id + '-description';
+    if (c.kind === Kind.picture)
+      description.setAttribute('aria-live', 'polite');
+    document.getElementById('descriptions').append(description);
+    focusable.setAttribute('aria-describedby', description.id);
     page.area.append(element);
     page.controls[c.row] = { element: element, focusable: focusable, kind: c.kind, spec: c };
   };
@@ -345,6 +344,9 @@
     if (c.kind === Kind.picture && page.describe) {
       page.describe(m.description);
     } else {
+      // A label with something to say besides its text is read as a whole.
+      if (c.kind === Kind.label && m.description)
+        e.setAttribute('role', 'note');
       const description = document.getElementById(e.id + '-description');
       if (description)
         description.textContent = m.description;
