@@ -196,6 +196,9 @@
     input.setAttribute('autocapitalize', 'off');
     input.setAttribute('autocorrect', 'off');
     input.setAttribute('enterkeyhint', 'next');
+    // A tablet's keyboard opens on its digits and signs: the digits, "-" and
+    // "." (and on an iPad "/" too) without switching, letters a tap away.
+    input.inputMode = 'decimal';
     const edited = (typed) => {
       if (typed) {
         const plain = ascii(input.value);
