@@ -16,4 +16,4 @@ port=8080
 log=build-web/server.log
 echo "Serving dist/web (requests are logged to $log); Ctrl+C stops."
 echo "http://localhost:$port/"
-exec /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory dist/web 2>"$log"
+exec /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory dist/web >"$log" 2>&1
