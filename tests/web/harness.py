@@ -10,6 +10,7 @@ import base64
 import functools
 import glob
 import http.server
+import json
 import os
 import shutil
 import subprocess
@@ -199,6 +200,20 @@ class Page:
 
     def description(self):
         return self.js("document.getElementById('Picture1-description').textContent")
+
+    def says(self, *parts):
+        """Waits until the plane's description, told at most every 300 ms,
+        holds every part."""
+        condition = " && ".join("d.includes(%s)" % json.dumps(p) for p in parts)
+        self.wait("(d => %s)(document.getElementById('Picture1-description').textContent)"
+                  % condition)
+
+    def graph(self, a, b):
+        """Types a and b and draws their graph."""
+        self.enter("Text1", a)
+        self.enter("Text2", b)
+        self.click("Command5")
+        self.idle()
 
     def click(self, name):
         x, y = self.center(name)

@@ -98,10 +98,7 @@ def plane_image(tree):
 
 def short_lesson(page):
     """2/3 and 1, the graph, Quick, the plane's size 小, 補助線A and 補助線C."""
-    page.enter("Text1", "2/3")
-    page.enter("Text2", "1")
-    page.click("Command5")
-    page.idle()
+    page.graph("2/3", "1")
     page.click("Check2")
     page.click("Command3_0")
     page.idle()
@@ -109,8 +106,7 @@ def short_lesson(page):
     page.idle()
     page.click("Command12")
     page.idle()
-    page.wait("document.getElementById('Picture1-description').textContent"
-              ".includes('補助線C（傾きの三角形）あり')")
+    page.says("補助線C（傾きの三角形）あり")
 
 
 @pytest.mark.parametrize("moment", ["start", "after a lesson"])
@@ -206,7 +202,6 @@ def test_the_plane_by_keyboard(page, server):
                               (Keys.ARROW_LEFT, True, "始点 (0.93, 0.93)")):
         page.key(key, shift=shift)
         page.idle()
-        page.wait("document.getElementById('Picture1-description').textContent.includes(%r)"
-                  % start)
+        page.says(start)
         assert page.focused() == "Picture1"
     assert "始点 (0.93, 0.93)" in settled(page)[1]

@@ -14,12 +14,8 @@ from harness import DIST, Server
 
 
 def graph_drawn(page):
-    page.enter("Text1", "2/3")
-    page.enter("Text2", "1")
-    page.click("Command5")
-    page.idle()
-    page.wait("document.getElementById('Picture1-description').textContent"
-              ".includes('グラフ y = 2/3 x + 1')")
+    page.graph("2/3", "1")
+    page.says("グラフ y = 2/3 x + 1。")
 
 
 def caches(page):

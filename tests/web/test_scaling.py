@@ -105,8 +105,7 @@ def save_shot(page, width, height):
 
 def check_drag(page):
     """A drag on the plane with the triangle at (0, 1), 50 pixels a unit."""
-    page.wait("document.getElementById('Picture1-description').textContent"
-              ".includes('）あり：横に 1、縦に 2/3、始点 (0, 1)')")
+    page.says("）あり：横に 1、縦に 2/3、始点 (0, 1)")
     reported = page.drag([(300, 300), (330, 275), (362, 251)])
     page.idle()
     dx = (reported[-1][0] - reported[0][0]) / 50
