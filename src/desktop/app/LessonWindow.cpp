@@ -201,7 +201,7 @@ void LessonWindow::Show(Control& control) {
     widget->setEnabled(control.Enabled());
   if (widget->isHidden() == control.Visible())
     widget->setHidden(!control.Visible());
-  switch (control.Spec().kind) {
+  switch (control.Entry().kind) {
     case ControlKind::kButton: {
       const auto& button = static_cast<const Button&>(control);
       const QFont font = ControlFont(button.FontPoints(), button.FontBold());

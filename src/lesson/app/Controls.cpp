@@ -41,9 +41,9 @@ Control::Control(ControlSet& owner, std::string_view name, int index)
 }
 
 std::string Control::Name() const {
-  std::string name = Spec().name;
-  if (Spec().index >= 0)
-    name += "(" + std::to_string(Spec().index) + ")";
+  std::string name = Entry().name;
+  if (Entry().index >= 0)
+    name += "(" + std::to_string(Entry().index) + ")";
   return name;
 }
 
@@ -69,7 +69,7 @@ void Control::Hide() {
 }
 
 void Control::SetFocus() {
-  if (enabled_ && visible_ && Spec().kind != ControlKind::kLabel)
+  if (enabled_ && visible_ && Entry().kind != ControlKind::kLabel)
     owner_->SetFocus(row_);
 }
 
@@ -81,7 +81,7 @@ void Control::SetDescription(std::string description) {
 }
 
 Button::Button(ControlSet& owner, std::string_view name, int index)
-    : Control(owner, name, index), fontPoints_(Spec().fontPoints), fontBold_(Spec().bold) {}
+    : Control(owner, name, index), fontPoints_(Entry().fontPoints), fontBold_(Entry().bold) {}
 
 void Button::SetFont(double points, bool bold) {
   if (fontPoints_ == points && fontBold_ == bold)
@@ -117,7 +117,7 @@ void CheckBox::SetChecked(bool checked) {
 }
 
 Label::Label(ControlSet& owner, std::string_view name, int index)
-    : Control(owner, name, index), left_(Spec().left), top_(Spec().top) {}
+    : Control(owner, name, index), left_(Entry().left), top_(Entry().top) {}
 
 void Label::Move(int left, int top) {
   if (left_ == left && top_ == top)

@@ -50,7 +50,8 @@ class Control {
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  const ControlSpec& Spec() const { return kControls[row_]; }
+  // Its entry in the control table.
+  const ControlSpec& Entry() const { return kControls[row_]; }
   // Its row in the control table, which lists the controls in tab order.
   std::size_t Row() const { return row_; }
   // The name under which the lesson refers to it: "Command3(2)".

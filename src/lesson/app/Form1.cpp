@@ -11,7 +11,7 @@ Form1::Form1(Host& host, Surface& picture)
     : controls_(host), host_(host), picture_(picture), surface_(&picture) {
   for (std::size_t row = 0; row < kControls.size(); ++row) {
     Control& control = controls_.At(row);
-    control.SetDescription(AccessibleDescription(control.Spec(), 0));
+    control.SetDescription(AccessibleDescription(control.Entry(), 0));
   }
   Form_Load();
   Text1.SetFocus();
@@ -111,7 +111,7 @@ void Form1::Close() {
 
 void Form1::DescribeControls() {
   for (Button& b : Command3)
-    b.SetDescription(AccessibleDescription(b.Spec(), state_.UnitPx));
+    b.SetDescription(AccessibleDescription(b.Entry(), state_.UnitPx));
   Picture1.SetDescription(DescribePlane(state_, graphSlopeText_, graphInterceptText_));
 }
 

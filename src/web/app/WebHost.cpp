@@ -30,10 +30,10 @@ std::int16_t Code(double v) {
 }
 
 int FontPixels(const Control& control) {
-  if (control.Spec().kind == ControlKind::kButton) {
+  if (control.Entry().kind == ControlKind::kButton) {
     return PointsToPixels(static_cast<const Button&>(control).FontPoints());
   }
-  const double points = control.Spec().fontPoints;
+  const double points = control.Entry().fontPoints;
   return PointsToPixels(points > 0 ? points : kDefaultFontPoints);
 }
 
@@ -61,20 +61,20 @@ void WebHost::Run(int kind, const double* args) {
         form.Click(*control);
       break;
     case kKeyEvent:
-      if (control != nullptr && control->Spec().kind == ControlKind::kTextBox) {
+      if (control != nullptr && control->Entry().kind == ControlKind::kTextBox) {
         const auto code = WholeToInt16(args[1]);
         form.KeyPress(static_cast<const TextBox&>(*control), code ? *code : 0);
       }
       break;
     case kEditEvent: {
       char* text = web_event_text();
-      if (control != nullptr && control->Spec().kind == ControlKind::kTextBox && text != nullptr)
+      if (control != nullptr && control->Entry().kind == ControlKind::kTextBox && text != nullptr)
         static_cast<TextBox&>(*control).Edited(text);
       std::free(text);
       break;
     }
     case kToggleEvent:
-      if (control != nullptr && control->Spec().kind == ControlKind::kCheckBox)
+      if (control != nullptr && control->Entry().kind == ControlKind::kCheckBox)
         static_cast<CheckBox&>(*control).Toggled(args[1] != 0);
       break;
     case kFocusEvent:
@@ -142,14 +142,14 @@ void WebHost::Scale(double width, double height) {
 }
 
 void WebHost::ControlChanged(Control& control) {
-  const ControlSpec& spec = control.Spec();
-  int left = spec.left;
-  int top = spec.top;
-  std::string text = spec.text;
+  const ControlSpec& entry = control.Entry();
+  int left = entry.left;
+  int top = entry.top;
+  std::string text = entry.text;
   bool checked = false;
   bool selectAll = false;
-  bool bold = spec.bold;
-  switch (spec.kind) {
+  bool bold = entry.bold;
+  switch (entry.kind) {
     case ControlKind::kButton:
       bold = static_cast<const Button&>(control).FontBold();
       break;
@@ -169,7 +169,7 @@ void WebHost::ControlChanged(Control& control) {
     case ControlKind::kPicture:
       break;
   }
-  const PixelRect at = scale_.Map({left, top, spec.width, spec.height});
+  const PixelRect at = scale_.Map({left, top, entry.width, entry.height});
   web_show_control(static_cast<int>(control.Row()), control.Enabled(), control.Visible(), at.left,
                    at.top, at.width, at.height, scale_.Length(FontPixels(control)), bold,
                    text.c_str(), checked, control.Description().c_str(), selectAll);

@@ -294,7 +294,7 @@
     document.getElementById('descriptions').append(description);
     focusable.setAttribute('aria-describedby', description.id);
     page.area.append(element);
-    page.controls[c.row] = { element: element, focusable: focusable, kind: c.kind, spec: c };
+    page.controls[c.row] = { element: element, focusable: focusable, kind: c.kind, entry: c };
   };
 
   page.scale = function (factor, offsetX, offsetY, side) {

@@ -81,7 +81,7 @@ class DescriptionTest : public QObject {
       QString names;
       for (const Button& b : l.form.Command3) {
         if (QString::fromStdString(b.Description()).contains(QStringLiteral("いま選ばれている")))
-          names += QString::fromUtf8(b.Spec().text);
+          names += QString::fromUtf8(b.Entry().text);
       }
       return names;
     };
