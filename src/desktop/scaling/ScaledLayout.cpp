@@ -1,6 +1,7 @@
 #include "desktop/scaling/ScaledLayout.h"
 
 #include <QWidget>
+#include <utility>
 
 namespace lesson {
 
@@ -16,12 +17,16 @@ void ScaledLayout::Add(QWidget* control) {
   entries_.push_back(entry);
 }
 
-ScaledLayout::Entry* ScaledLayout::Find(const QWidget* control) {
-  for (Entry& entry : entries_) {
+const ScaledLayout::Entry* ScaledLayout::Find(const QWidget* control) const {
+  for (const Entry& entry : entries_) {
     if (entry.control == control)
       return &entry;
   }
   return nullptr;
+}
+
+ScaledLayout::Entry* ScaledLayout::Find(const QWidget* control) {
+  return const_cast<Entry*>(std::as_const(*this).Find(control));
 }
 
 void ScaledLayout::Move(QWidget* control, int left, int top) {
@@ -33,19 +38,13 @@ void ScaledLayout::Move(QWidget* control, int left, int top) {
 }
 
 PixelRect ScaledLayout::Base(const QWidget* control) const {
-  for (const Entry& entry : entries_) {
-    if (entry.control == control)
-      return entry.base;
-  }
-  return {};
+  const Entry* entry = Find(control);
+  return entry != nullptr ? entry->base : PixelRect{};
 }
 
 QFont ScaledLayout::BaseFont(const QWidget* control) const {
-  for (const Entry& entry : entries_) {
-    if (entry.control == control)
-      return entry.font;
-  }
-  return {};
+  const Entry* entry = Find(control);
+  return entry != nullptr ? entry->font : QFont();
 }
 
 void ScaledLayout::SetFont(QWidget* control, const QFont& font) {

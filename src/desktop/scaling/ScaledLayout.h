@@ -41,6 +41,7 @@ class ScaledLayout {
   };
 
   Entry* Find(const QWidget* control);
+  const Entry* Find(const QWidget* control) const;
   void Place(const Entry& entry) const;
   QFont Scaled(const QFont& font) const;
 
