@@ -14,8 +14,9 @@ PACKAGE_PACKAGES=(debhelper dpkg-dev lintian desktop-file-utils appstream file x
   x11-utils)
 # The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
-# The static checks of scripts/static-checks.sh.
-CHECK_PACKAGES=(clang-tidy cppcheck)
+# The static checks of scripts/static-checks.sh: ESLint for the page's
+# JavaScript besides the C++ checkers.
+CHECK_PACKAGES=(clang-tidy cppcheck eslint)
 # The browser's lesson (./web.sh): Emscripten compiles the core to
 # WebAssembly (it brings clang and node); g++ builds the tool that lists the
 # lesson's texts; fonttools (pyftsubset) with python3-brotli makes the font's

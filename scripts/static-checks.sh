@@ -2,8 +2,8 @@
 # Static checks over the lesson's own sources: the layering of the core,
 # clang-tidy with the checks of .clang-tidy (on the compile commands of the
 # build folders given: the desktop's, default build, and the browser's,
-# default build-web) and cppcheck. Each tool runs when it is installed; any
-# finding fails.
+# default build-web), ESLint on the page's JavaScript, and cppcheck. Each
+# tool runs when it is installed; any finding fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -65,6 +65,23 @@ if command -v clang-tidy >/dev/null; then
   echo "static checks: clang-tidy clean on ${#sources[@]} files in $(($(date +%s) - start)) s"
 else
   echo "static checks: clang-tidy not installed, skipped"
+fi
+
+# The page's JavaScript (the page's scripts, the module's libraries, the
+# benchmark's page script): ESLint with the rules of .eslintrc.json. Debian's
+# ESLint finds its modules through NODE_PATH whichever node runs it, and its
+# plain formatter needs none besides.
+eslint_js=/usr/share/nodejs/eslint/bin/eslint.js
+if [ -f "$eslint_js" ]; then
+  start=$(date +%s)
+  mapfile -t scripts < <(git ls-files 'src/web/*.js' 'bench/*.js')
+  NODE_PATH=/usr/share/nodejs node "$eslint_js" -f unix "${scripts[@]}" || {
+    echo "static checks: ESLint found problems (above)" >&2
+    exit 1
+  }
+  echo "static checks: ESLint clean on ${#scripts[@]} files in $(($(date +%s) - start)) s"
+else
+  echo "static checks: ESLint not installed, skipped"
 fi
 
 if command -v cppcheck >/dev/null; then

@@ -9,21 +9,26 @@
 // the frame before; else they follow one another at once.
 'use strict';
 window.lessonBench = (function () {
-  const page = window.lessonPage;
+  const test = window.lessonTest;
+  const Kind = test.Kind;
+  // A pointer event as the page's canvas posts it: type (0 down, 1 move,
+  // 2 up), the button that changed, the buttons held, no modifier, x, y.
+  const pointer = (type, button, buttons, x, y) =>
+    test.post(Kind.pointer, [type, button, buttons, false, false, false, x, y]);
   const frame = () => new Promise((resolve) => requestAnimationFrame(resolve));
   const rasterise = (ctx) => ctx.getImageData(0, 0, 1, 1);
   const median = (values) => values.sort((a, b) => a - b)[values.length >> 1];
   const colour = (rgb) => '#' + (rgb >>> 0).toString(16).padStart(6, '0');
 
   async function idle() {
-    while (page.busy || page.queue.length)
+    while (!test.idle())
       await frame();
   }
 
   // The lesson takes a move at once; the page knows it is idle again a few
   // microtasks later.
   async function settle() {
-    for (let i = 0; page.busy && i < 100; ++i)
+    for (let i = 0; test.busy() && i < 100; ++i)
       await null;
     await idle();
   }
@@ -34,9 +39,10 @@ window.lessonBench = (function () {
   // that the lesson did not take and draw at once are counted.
   async function drag(count, paced) {
     await idle();
+    const ctx = test.canvas().getContext('2d');
     let draws = 0;
-    page.onDraw = () => ++draws;
-    page.post(page.Input.down, [1, 0, 320, 300]);
+    test.watchDraws(() => ++draws);
+    pointer(0, 0, 1, 320, 300);
     await idle();
     const us = [];
     let late = 0;
@@ -44,19 +50,19 @@ window.lessonBench = (function () {
       await (paced ? frame() : settle());
       const before = draws;
       const start = performance.now();
-      page.post(page.Input.move, [1, 0, 321 + (i % 40), 300 - (i % 7)]);
-      rasterise(page.ctx);
+      pointer(1, -1, 1, 321 + (i % 40), 300 - (i % 7));
+      rasterise(ctx);
       us.push((performance.now() - start) * 1000);
-      if (page.queue.length || draws !== before + 1)
+      if (!test.idle() && !test.busy() || draws !== before + 1)
         ++late;
     }
     // The triangle is let go where it was picked up, for the next run.
     await settle();
-    page.post(page.Input.move, [1, 0, 320, 300]);
+    pointer(1, -1, 1, 320, 300);
     await settle();
-    page.post(page.Input.up, [1, 0, 320, 300]);
+    pointer(2, 0, 0, 320, 300);
     await idle();
-    page.onDraw = null;
+    test.watchDraws(null);
     return { us: median(us), late: late };
   }
 
@@ -65,18 +71,18 @@ window.lessonBench = (function () {
   async function wholeFrame() {
     await idle();
     let ops = null;
-    page.onDraw = (list) => {
+    test.watchDraws((list) => {
       if (list[0] === 1)
         ops = Float64Array.from(list);
-    };
-    page.post(page.Input.resize, [window.innerWidth, window.innerHeight]);
+    });
+    test.post(Kind.resize, [window.innerWidth, window.innerHeight]);
     await idle();
-    page.onDraw = null;
-    return { ops: ops, texts: page.texts.slice() };
+    test.watchDraws(null);
+    return { ops: ops, texts: test.texts().slice() };
   }
 
   // How many numbers each operation of a display list takes, by its number.
-  const LENGTHS = [0, 1, 7, 7, 1, 5];
+  const LENGTHS = [0, 1, 7, 7, 2, 6];
 
   // The naive renderer: the scene drawn on a new canvas of the same backing
   // size, one path and stroke() per line, the font set and one fillText per
@@ -106,7 +112,7 @@ window.lessonBench = (function () {
         const size = ops[i + 4];
         ctx.font = (ops[i + 5] ? 'bold ' : '') + size + 'px "LessonGothic", sans-serif';
         ctx.fillStyle = colour(ops[i + 3]);
-        const ascent = Math.round(page.ascentPerPixel * size * 64) / 64;
+        const ascent = Math.round(test.ascentPerPixel() * size * 64) / 64;
         ctx.fillText(scene.texts[ops[i + 6]] || '', ops[i + 1], ops[i + 2] + ascent);
       }
     }
@@ -129,7 +135,7 @@ window.lessonBench = (function () {
     for (let i = 0; i < count; ++i) {
       await (paced ? frame() : null);
       const start = performance.now();
-      naiveFrame(scene, page.canvas.width, page.canvas.height);
+      naiveFrame(scene, test.canvas().width, test.canvas().height);
       us.push((performance.now() - start) * 1000);
     }
     return { us: median(us), marks: marks(scene.ops) };

@@ -142,8 +142,8 @@ def main_thread(page, url):
     line A of y = 2/3 x + 1 animates (Quick off, default size), and that of
     the renderer's processor time."""
     lesson(page, url, worst=False, quick=False, line_a=False)
-    page.driver.execute_script("lessonPage.onDraw = () => ++window.benchDraws;"
-                               "window.benchDraws = 0;")
+    page.driver.execute_script("window.benchDraws = 0;"
+                               "lessonTest.watchDraws(() => ++window.benchDraws);")
     page.click("Command10")
     page.driver.execute_cdp_cmd("Performance.enable", {})
 
@@ -154,7 +154,7 @@ def main_thread(page, url):
     before = metrics()
     time.sleep(ANIMATION_S)
     after = metrics()
-    animating = page.js("lessonPage.busy") and page.js("window.benchDraws") > 0
+    animating = page.js("lessonTest.busy()") and page.js("window.benchDraws") > 0
     wall = after["Timestamp"] - before["Timestamp"]
     task, process = ((after[m] - before[m]) * 100 / wall for m in ("TaskDuration", "ProcessTime"))
     return task, process, animating

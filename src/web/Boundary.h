@@ -1,27 +1,25 @@
 #pragma once
 
 // Every call from the C++ of the browser front-end into the page, in one
-// place. They are implemented in the JavaScript library files of js/
-// (display.js: the window, its controls and the picture; runtime.js: input,
-// the waits and the end), which Emscripten links in.
+// place. Each is implemented beside the concern it serves, in the
+// JavaScript library files of js/ that Emscripten links in:
+//   js/controls.js   the window, its controls, their focus and descriptions
+//   js/canvas.js     the plane's canvas and the pointer on it
+//   js/input.js      the queue of the pupil's input and the lesson's waits
+//   js/end.js        the end of the lesson
 
 extern "C" {
 
-// --- js/display.js --------------------------------------------------------------
-// The window: its caption, its size and background (0xRRGGBB), the frame that
-// shows the focus on the plane, how often a screen reader hears the plane's
-// description change, and the texts of the page that ends the lesson.
-void web_window(const char* caption, int width, int height, int background, int frameColour,
-                int frameWidth, int descriptionIntervalMs, const char* endedNotice,
-                const char* restartCaption);
+// --- js/controls.js ------------------------------------------------------------
+// The window, with its caption. (Its colours are the page's style, which is
+// built from the same table.)
+void web_window(const char* caption);
 // One control of the control table, by its row (tab order). Colours are
-// 0xRRGGBB or -1 for the page's default; fontPixels 0 for the window's font.
+// 0xRRGGBB or -1 for the page's default; maxLength: the characters a text
+// box takes (0 for other controls).
 void web_add_control(int row, int kind, const char* name, const char* text, int left, int top,
                      int width, int height, int fontPixels, int bold, int textColour,
-                     int background, const char* accessibleName);
-// Where the lesson stands scaled into the page's room: the scale's factor,
-// the margins left and above it, and the plane's side, in CSS pixels.
-void web_scale(double factor, int offsetX, int offsetY, int planeSide);
+                     int background, const char* accessibleName, int maxLength);
 // A control's model as it now stands, placed at the scale: its rectangle
 // and font size in CSS pixels of the page.
 void web_show_control(int row, int enabled, int visible, int left, int top, int width, int height,
@@ -29,36 +27,46 @@ void web_show_control(int row, int enabled, int visible, int left, int top, int 
                       const char* description, int selectAll);
 // The keyboard focus: a control's row, or -1 for none.
 void web_focus(int row);
+// Tells a screen reader the plane's description anew.
+void web_announce(const char* description);
+
+// --- js/canvas.js ----------------------------------------------------------------
 // A text the picture writes, under the number the display list uses for it.
 void web_intern(int id, const char* text);
-// Runs a display list of count numbers (surface/DisplayList.h) on the canvas.
+// Runs a display list of count numbers (surface/CanvasSurface.h) on the canvas.
 void web_draw(const double* ops, int count);
 
-// --- js/runtime.js --------------------------------------------------------------
-// The kinds of input event the page queues, with their numbers.
+// --- js/input.js -----------------------------------------------------------------
+// The kinds of raw input event the page queues, with their numbers and text,
+// as the browser reports them; input/DomInput.h maps them.
 enum WebEvent {
-  kClickEvent = 1,    // row: a button pressed
-  kKeyEvent = 2,      // row, character code: a key in a text box (13 Enter)
-  kEditEvent = 3,     // row, and the text: the pupil changed a box's text
-  kToggleEvent = 4,   // row, checked: the pupil ticked or unticked a box
-  kFocusEvent = 5,    // row or -1: the pupil moved the focus
-  kDownEvent = 6,     // button, shift, x, y: pointer pressed on the plane
-  kMoveEvent = 7,     // buttons, shift, x, y: pointer moved on or from the plane
-  kUpEvent = 8,       // button, shift, x, y: pointer released
-  kArrowEvent = 9,    // arrow (0 left, 1 right, 2 up, 3 down), shift: a key on the plane
-  kResizeEvent = 10,  // width, height: the room the page gives the lesson, in CSS pixels
+  kClickEvent = 1,           // row: a button pressed
+  kKeyEvent = 2,             // row, isComposing, keyCode; text: the key's name, in a text box
+  kInputEvent = 3,           // row, isComposing, type's bytes; text: inputType, then the value
+  kCompositionEndEvent = 4,  // row; text: the box's value once an input method has finished
+  kToggleEvent = 5,          // row, checked: the pupil ticked or unticked a box
+  kFocusEvent = 6,           // row or -1: the pupil moved the focus
+  kPointerEvent = 7,         // type (0 down, 1 move, 2 up, 3 cancel), button, buttons,
+                             // shiftKey, ctrlKey, altKey, x, y in plane pixels
+  kPlaneKeyEvent = 8,        // shiftKey, ctrlKey, altKey; text: the key's name, on the plane
+  kResizeEvent = 9,          // width, height: the room the page gives the lesson, in CSS pixels
+  kQuietEvent = 10,          // the quiet interval asked for has run out
 };
+inline constexpr int kEventNumbers = 8;
 
 // Sleeps, through Asyncify, until ms milliseconds have passed or input
-// arrives; returns 1 when input is waiting. Yields to the browser either way.
-int web_wait(double ms);
-// Takes the oldest input event: returns its kind (0 when there is none) and
-// fills args[0..3] with its numbers. depth: how many waits are in progress,
-// which the page keeps for its tests.
-int web_next_event(double* args, int depth);
-// The text of the event just taken (an edit), as a string the caller frees.
-char* web_event_text();
+// arrives. Yields to the browser either way.
+void web_wait(double ms);
+// Takes the oldest input event: returns its kind (0 when there is none),
+// fills numbers[0 .. kEventNumbers) and writes its text, UTF-8 and ended by
+// a zero byte, into text (capacity bytes at most).
+int web_next_event(double* numbers, char* text, int capacity);
+// Queues a quiet event once ms milliseconds have passed.
+void web_quiet_after(int ms);
+
+// --- js/end.js -------------------------------------------------------------------
 // The program ends: the page closes its window where it may, and otherwise
-// tells that the lesson has ended.
-void web_end();
+// disables every control and shows the notice, with one button to start
+// afresh under the restart caption.
+void web_end(const char* notice, const char* restartCaption);
 }

@@ -70,12 +70,16 @@ class TestHost final : public Host {
   const Form1* form = nullptr;
   bool ended = false;
   int pictureNotices = 0;
+  std::vector<std::string> announced;  // the plane's descriptions told
+  int quietIntervals = 0;              // quiet intervals asked for
 
   void Wait(std::int32_t ms) override { wait.Wait(ms, form != nullptr && form->Quick()); }
   void End() override { ended = true; }
   void ControlChanged(Control&) override {}
   void FocusChanged() override {}
   void PictureChanged() override { ++pictureNotices; }
+  void Announce(const std::string& description) override { announced.push_back(description); }
+  void StartQuietInterval(std::int32_t) override { ++quietIntervals; }
 };
 
 // A lesson whose drawing is recorded and whose waits are instantaneous and

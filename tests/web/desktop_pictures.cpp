@@ -26,9 +26,10 @@ void Run(Form1& form, const QString& step) {
     form.Click(form.Command3[static_cast<std::size_t>(arg.toInt())]);
   } else if (what == "drag") {
     const QStringList p = arg.split(',');
-    form.PointerDown(1, 0, p[0].toFloat(), p[1].toFloat());
-    form.PointerMove(1, 0, p[2].toFloat(), p[3].toFloat());
-    form.PointerUp(1, 0, p[2].toFloat(), p[3].toFloat());
+    using Action = PointerEvent::Action;
+    form.Pointer({Action::kPress, 1, 0, p[0].toFloat(), p[1].toFloat()});
+    form.Pointer({Action::kMove, 1, 0, p[2].toFloat(), p[3].toFloat()});
+    form.Pointer({Action::kRelease, 1, 0, p[2].toFloat(), p[3].toFloat()});
   } else if (what == "quick") {
     form.Check2.Toggled(!form.Check2.Checked());
   } else {

@@ -166,37 +166,33 @@ class Page:
 
     def idle(self):
         """Waits until the lesson has taken all input and finished every animation."""
-        self.wait("!window.lessonPage.busy && window.lessonPage.queue.length === 0")
+        self.wait("window.lessonTest.idle()")
 
     def problems(self):
-        found = list(self.js("window.lessonProblems"))
+        found = list(self.js("window.lessonNotice.problems"))
         if self.engine == "chromium":
             found += [entry["message"] for entry in self.driver.get_log("browser")
                       if entry["level"] == "SEVERE"]
         return found
 
-    # --- controls, by the lesson's names: "Command3(2)" -------------------------
-
-    @staticmethod
-    def element_id(name):
-        return name.replace("(", "_").replace(")", "")
+    # --- controls, by the lesson's names, which are their elements' ids:
+    # "Command3(2)" ---------------------------------------------------------------
 
     def center(self, name):
         r = self.js("document.getElementById('%s').getBoundingClientRect().toJSON()"
-                    % self.element_id(name))
+                    % name)
         return r["x"] + r["width"] / 2, r["y"] + r["height"] / 2
 
     def enabled(self, name):
-        element = self.element_id(name)
         return self.js("(e => !(e.disabled || (e.querySelector('input') || {}).disabled))"
-                       "(document.getElementById('%s'))" % element)
+                       "(document.getElementById('%s'))" % name)
 
     def focused(self):
         return self.js("(e => e && e.closest('[data-row]') ? e.closest('[data-row]').id : '')"
                        "(document.activeElement)")
 
     def value(self, name):
-        return self.js("document.getElementById('%s').value" % self.element_id(name))
+        return self.js("document.getElementById('%s').value" % name)
 
     def description(self):
         return self.js("document.getElementById('Picture1-description').textContent")

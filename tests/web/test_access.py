@@ -18,13 +18,13 @@ NAMES = {
     "Command2": ("button", "初期画面(クリア)"),
     "Command1": ("button", "終了"),
     "Picture1": ("image", "座標平面"),
-    "Command3_0": ("button", "座標平面の大きさ 小"),
-    "Command3_1": ("button", "座標平面の大きさ 中"),
-    "Command3_2": ("button", "座標平面の大きさ 大"),
-    "Command3_3": ("button", "座標平面の大きさ 特大"),
+    "Command3(0)": ("button", "座標平面の大きさ 小"),
+    "Command3(1)": ("button", "座標平面の大きさ 中"),
+    "Command3(2)": ("button", "座標平面の大きさ 大"),
+    "Command3(3)": ("button", "座標平面の大きさ 特大"),
     "Command7": ("button", "整数倍"),
-    "Command8_0": ("button", "拡大"),
-    "Command8_1": ("button", "縮小"),
+    "Command8(0)": ("button", "拡大"),
+    "Command8(1)": ("button", "縮小"),
     "Command9": ("button", "補助線Cを消去"),
     "Command10": ("button", "補助線A"),
     "Command11": ("button", "補助線Aを消去"),
@@ -37,11 +37,11 @@ CURRENT_SIZE = "いま選ばれている大きさ"
 
 # Where Tab goes from Text1, as on the desktop: the controls in the order of
 # the lesson's table, the disabled and the hidden ones left out.
-TAB_ORDER = {"start": ["Text2", "Command5", "Command2", "Command1", "Picture1", "Command3_0",
-                "Command3_1", "Command3_2", "Check2", "Command3_3", "Text1"],
-             "after a lesson": ["Text2", "Command2", "Command1", "Picture1", "Command3_0",
-                                "Command3_1", "Command3_2", "Command7", "Command8_0",
-                                "Command8_1", "Command9", "Check2", "Command3_3", "Command11",
+TAB_ORDER = {"start": ["Text2", "Command5", "Command2", "Command1", "Picture1", "Command3(0)",
+                "Command3(1)", "Command3(2)", "Check2", "Command3(3)", "Text1"],
+             "after a lesson": ["Text2", "Command2", "Command1", "Picture1", "Command3(0)",
+                                "Command3(1)", "Command3(2)", "Command7", "Command8(0)",
+                                "Command8(1)", "Command9", "Check2", "Command3(3)", "Command11",
                                 "Text1"]}
 
 
@@ -100,7 +100,7 @@ def short_lesson(page):
     """2/3 and 1, the graph, Quick, the plane's size 小, 補助線A and 補助線C."""
     page.graph("2/3", "1")
     page.click("Check2")
-    page.click("Command3_0")
+    page.click("Command3(0)")
     page.idle()
     page.click("Command10")
     page.idle()
@@ -187,7 +187,7 @@ def test_the_plane_by_keyboard(page, server):
     page.enter("Text2", "1")
     page.click("Check2")
     page.click("Command5")
-    page.click("Command3_3")
+    page.click("Command3(3)")
     page.click("Command12")
     page.idle()
     for _ in range(10):  # on round from Command3(3) to the plane

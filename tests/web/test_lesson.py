@@ -83,21 +83,22 @@ def test_input_during_waits_runs_nested(page, server):
     animated inside line A's wait, and a size change during the triangle's
     wait runs two deep. Quick then lets everything finish at once."""
     page.open(server.url)
+    page.js("window.lessonTest.trackWaits() || true")
     page.enter("Text1", "2/3")
     page.enter("Text2", "1")
     page.click("Command3(0)")
     page.click("Command5")
     page.idle()
     page.click("Command10")
-    page.wait("window.lessonPage.busy")
+    page.wait("window.lessonTest.busy()")
     page.click("Command3(2)")
     page.wait("document.getElementById('Command12').disabled === false")
-    assert page.js("window.lessonPage.busy")  # line A is still being drawn
+    assert page.js("window.lessonTest.busy()")  # line A is still being drawn
     # Both clicks in one go, so that the second lands while the triangle is drawn.
     (x1, y1), (x2, y2) = page.center("Command12"), page.center("Command3(3)")
     page.pointer([("move", x1, y1), ("down",), ("up",), ("move", x2, y2), ("down",), ("up",)])
-    page.wait("window.lessonPage.deepestWait >= 2")
-    assert page.js("window.lessonPage.busy")
+    page.wait("window.lessonTest.deepestWait >= 2")
+    assert page.js("window.lessonTest.busy()")
     page.click("Check2")
     page.idle()
     page.says("1 目盛り 14 ピクセル（大きさ 特大）", "補助線A あり", "横に 1、縦に 2/3")

@@ -27,17 +27,16 @@ READABLE = ["2/3", "-3/4", "1", "0", "5", "-2", "1.5", "1/7", "-0.25", "4"]
 # that take a click (終了 is left out: it ends the lesson), the boxes that
 # take text, the focus, Quick, whether the lesson is running, and the room.
 STATE = """(() => {
-  const p = window.lessonPage;
-  const usable = (c) => !c.element.hidden && !c.focusable.disabled;
-  const shown = p.controls.filter((c) => c && c.kind !== 2 && usable(c));
+  const usable = (e) => !e.hidden && !(e.querySelector('input') || e).disabled;
+  const shown = [...document.querySelectorAll('#lesson > [data-row]:not(.label)')].filter(usable);
   const focus = document.activeElement && document.activeElement.closest('[data-row]');
   return {
-    clickable: shown.map((c) => c.element.id).filter((id) => id !== 'Command1'),
-    boxes: shown.filter((c) => c.kind === 0).map((c) => c.element.id),
+    clickable: shown.map((e) => e.id).filter((id) => id !== 'Command1'),
+    boxes: shown.filter((e) => e.matches('input[type=text]')).map((e) => e.id),
     focus: focus ? focus.id : '',
-    quick: document.querySelector('#Check2 input').checked,
-    busy: p.busy,
-    ended: p.ended,
+    quick: document.getElementById('Check2').querySelector('input').checked,
+    busy: window.lessonTest.busy(),
+    ended: !document.getElementById('ended').hidden,
     room: [window.innerWidth, window.innerHeight],
   };
 })()"""
@@ -197,6 +196,7 @@ class Storm:
 
 def test_storm(page, server):
     page.open(server.url)
+    page.js("window.lessonTest.trackWaits() || true")
     storm = Storm(page, random.Random(SEED))
     for _ in range(ACTIONS):
         storm.step()
@@ -206,7 +206,7 @@ def test_storm(page, server):
     if not page.js("document.querySelector('#Check2 input').checked") and page.enabled("Check2"):
         page.click("Check2")
     page.idle()
-    depth = page.js("window.lessonPage.deepestWait")
+    depth = page.js("window.lessonTest.deepestWait")
     print("\n%s: seed %d, %d actions, input nested %d waits deep; %s"
           % (page.engine, SEED, ACTIONS, depth, dict(sorted(storm.counts.items()))))
     assert page.problems() == []

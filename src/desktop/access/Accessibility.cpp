@@ -6,7 +6,6 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 
-#include "desktop/access/Announcer.h"
 #include "desktop/app/LessonWindow.h"
 #include "desktop/scaling/ScaledLayout.h"
 #include "desktop/surface/PictureBox.h"
@@ -26,8 +25,8 @@ QAccessibleInterface* PlaneInterface(const QString&, QObject* object) {
 }  // namespace
 
 // Names and descriptions come from the lesson; the plane's description,
-// which changes with every step of the lesson, reaches the reader through an
-// announcer that keeps a drag from flooding it.
+// which changes with every step of the lesson, reaches the reader as the
+// lesson announces it (LessonWindow::Announce), the first one here.
 void LessonWindow::NameControls() {
   QAccessible::installFactory(PlaneInterface);
   for (std::size_t row = 0; row < kControls.size(); ++row) {
@@ -35,7 +34,7 @@ void LessonWindow::NameControls() {
     widgets_[row]->setAccessibleName(QString::fromUtf8(
         model.AccessibleName().data(), static_cast<qsizetype>(model.AccessibleName().size())));
   }
-  planeAnnouncer_ = new Announcer(*picture_, std::chrono::milliseconds(kDescriptionIntervalMs));
+  picture_->setAccessibleDescription(QString::fromStdString(form_->Picture1.Description()));
 }
 
 // While the plane has the keyboard focus a frame in dark blue stands around

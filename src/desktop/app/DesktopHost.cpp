@@ -1,8 +1,11 @@
 // What the lesson asks of the desktop: the waits of the animations, the end
 // of the program, and showing what changed.
 
+#include <QTimer>
+
 #include "desktop/app/LessonWindow.h"
 #include "desktop/plane/EventLoopPacer.h"
+#include "desktop/surface/PictureBox.h"
 
 namespace lesson {
 
@@ -32,5 +35,15 @@ void LessonWindow::FocusChanged() {
 // The plane's image tells the plane of every change itself; the plane then
 // repaints what changed once the handler has returned to the event loop.
 void LessonWindow::PictureChanged() {}
+
+// Setting the plane's description sends the toolkit's description-changed
+// event to the screen reader.
+void LessonWindow::Announce(const std::string& planeDescription) {
+  picture_->setAccessibleDescription(QString::fromStdString(planeDescription));
+}
+
+void LessonWindow::StartQuietInterval(std::int32_t ms) {
+  QTimer::singleShot(ms, this, [this] { form_->QuietIntervalEnded(); });
+}
 
 }  // namespace lesson

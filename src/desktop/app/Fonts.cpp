@@ -36,7 +36,7 @@ QFont ControlFont(double points, bool bold) {
 
 QFont DefaultWindowFont() {
   QFont font(JapaneseGothicFace());
-  font.setPixelSize(PointsToPixels(kDefaultFontPoints));
+  font.setPixelSize(FontPixels(0));
   return font;
 }
 

@@ -1,29 +1,20 @@
 #include "desktop/app/LessonWindow.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <algorithm>
 
-#include "desktop/access/Announcer.h"
+#include "desktop/app/ControlWidgets.h"
 #include "desktop/app/Fonts.h"
+#include "desktop/input/BoxKeys.h"
 #include "desktop/plane/EventLoopPacer.h"
 #include "desktop/scaling/ScaledLayout.h"
 #include "desktop/surface/ImageSurface.h"
 #include "desktop/surface/PictureBox.h"
+#include "desktop/surface/QtColour.h"
 
 namespace lesson {
-
-namespace {
-
-QColor ToQColor(Colour c) {
-  return QColor(c.r, c.g, c.b);
-}
-
-}  // namespace
 
 LessonWindow::LessonWindow(QWidget* parent)
     : QWidget(parent),
@@ -62,67 +53,23 @@ LessonWindow::~LessonWindow() {
   disconnect(focusTracking_);
 }
 
+// One widget for each row of the control table, in its tab order.
 void LessonWindow::BuildControls() {
   QWidget* previous = nullptr;
   for (std::size_t row = 0; row < kControls.size(); ++row) {
-    const ControlSpec& control = kControls[row];
-    const QString text = QString::fromUtf8(control.text);
-    QWidget* widget = nullptr;
-    switch (control.kind) {
-      case ControlKind::kTextBox: {
-        auto* box = new QLineEdit(this);
-        // Digits, signs and the fraction bar are typed as plain ASCII: no
-        // Japanese input method turns them into full-width characters.
-        box->setAttribute(Qt::WA_InputMethodEnabled, false);
-        box->installEventFilter(this);
-        widget = box;
-        break;
-      }
-      case ControlKind::kButton: {
-        auto* button = new QPushButton(text, this);
-        // Enter clicks the focused button, as on any desktop; there is no
-        // window-wide default button.
-        button->setAutoDefault(true);
-        widget = button;
-        break;
-      }
-      case ControlKind::kLabel: {
-        auto* label = new QLabel(text, this);
-        label->setAutoFillBackground(true);
-        label->setFocusPolicy(Qt::NoFocus);
-        widget = label;
-        break;
-      }
-      case ControlKind::kCheckBox:
-        widget = new QCheckBox(text, this);
-        // Narrow spacing, so that "Quick" fits its 49-pixel box whole.
-        widget->setStyleSheet(QStringLiteral("QCheckBox { spacing: %1px; }").arg(kCheckBoxSpacing));
-        break;
-      case ControlKind::kPicture:
-        widget = picture_ = new PictureBox(*image_, this);
-        break;
+    const QString name = QString::fromStdString(form_->Controls().At(row).Name());
+    QWidget* widget = widgets_[row] = MakeControlWidget(kControls[row], name, this, *image_);
+    if (auto* plane = qobject_cast<PictureBox*>(widget))
+      picture_ = plane;
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+      auto& model = static_cast<TextBox&>(form_->Controls().At(row));
+      box->installEventFilter(new BoxKeys(*form_, model, box));
     }
-    widget->setObjectName(QString::fromStdString(form_->Controls().At(row).Name()));
-    widget->setGeometry(control.left, control.top, control.width, control.height);
-    if (control.fontPoints > 0)
-      widget->setFont(ControlFont(control.fontPoints, control.bold));
-    if (control.textColour || control.background) {
-      QPalette palette = widget->palette();
-      if (control.textColour)
-        palette.setColor(QPalette::WindowText, ToQColor(*control.textColour));
-      if (control.background)
-        palette.setColor(QPalette::Window, ToQColor(*control.background));
-      widget->setPalette(palette);
-    }
-    if (control.kind == ControlKind::kLabel) {
-      // Labels lie beneath the other controls, which may cover parts of them.
-      widget->lower();
-    } else if (widget->focusPolicy() != Qt::NoFocus) {
+    if (widget->focusPolicy() != Qt::NoFocus) {
       if (previous != nullptr)
         setTabOrder(previous, widget);
       previous = widget;
     }
-    widgets_[row] = widget;
   }
 }
 
@@ -146,13 +93,8 @@ void LessonWindow::ConnectHandlers() {
       });
     }
   }
-  picture_->SetPointerHandlers(
-      [&form](std::int16_t b, std::int16_t s, float x, float y) { form.PointerDown(b, s, x, y); },
-      [&form](std::int16_t b, std::int16_t s, float x, float y) { form.PointerMove(b, s, x, y); },
-      [&form](std::int16_t b, std::int16_t s, float x, float y) { form.PointerUp(b, s, x, y); });
-  picture_->SetArrowKeyHandler(
-      [&form](Arrow key, std::int16_t shift) { form.ArrowKey(key, shift); });
-  // The focus frame around the plane comes and goes with its focus.
+  picture_->SetPointerHandler([&form](const PointerEvent& e) { form.Pointer(e); });
+  picture_->SetArrowKeyHandler([&form](ArrowKey key) { form.PlaneKey(key); });
   picture_->installEventFilter(this);
   // The pupil moves the focus with Tab and the pointer: the model follows.
   focusTracking_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
@@ -165,106 +107,50 @@ void LessonWindow::ConnectHandlers() {
 }
 
 Control* LessonWindow::ModelOf(const QWidget* widget) const {
-  for (std::size_t row = 0; row < widgets_.size(); ++row) {
-    if (widgets_[row] == widget && widget != nullptr)
-      return &form_->Controls().At(row);
-  }
-  return nullptr;
-}
-
-QPushButton* LessonWindow::WidgetOf(const Button& button) const {
-  return static_cast<QPushButton*>(widgets_.at(button.Row()));
-}
-
-QLineEdit* LessonWindow::WidgetOf(const TextBox& box) const {
-  return static_cast<QLineEdit*>(widgets_.at(box.Row()));
-}
-
-QCheckBox* LessonWindow::WidgetOf(const CheckBox& box) const {
-  return static_cast<QCheckBox*>(widgets_.at(box.Row()));
-}
-
-QLabel* LessonWindow::WidgetOf(const Label& label) const {
-  return static_cast<QLabel*>(widgets_.at(label.Row()));
-}
-
-PictureBox* LessonWindow::WidgetOf(const PictureControl&) const {
-  return picture_;
+  const auto it = std::find(widgets_.begin(), widgets_.end(), widget);
+  return widget == nullptr || it == widgets_.end()
+             ? nullptr
+             : &form_->Controls().At(static_cast<std::size_t>(it - widgets_.begin()));
 }
 
 void LessonWindow::Show(Control& control) {
   QWidget* widget = widgets_.at(control.Row());
   if (widget == nullptr)
     return;  // still being built: shown once it stands
+  const ControlView v = TakeView(control);
   ++showing_;
-  if (widget->isEnabled() != control.Enabled())
-    widget->setEnabled(control.Enabled());
-  if (widget->isHidden() == control.Visible())
-    widget->setHidden(!control.Visible());
-  switch (control.Entry().kind) {
-    case ControlKind::kButton: {
-      const auto& button = static_cast<const Button&>(control);
-      const QFont font = ControlFont(button.FontPoints(), button.FontBold());
-      if (layout_->BaseFont(widget) != font)
-        layout_->SetFont(widget, font);
-      break;
-    }
-    case ControlKind::kTextBox: {
-      auto& text = static_cast<TextBox&>(control);
-      auto* box = static_cast<QLineEdit*>(widget);
-      const QString shown = QString::fromStdString(text.Text());
-      if (box->text() != shown)
-        box->setText(shown);
-      if (text.TakeSelectAll())
-        box->selectAll();
-      break;
-    }
-    case ControlKind::kCheckBox: {
-      const auto& tick = static_cast<const CheckBox&>(control);
-      auto* box = static_cast<QCheckBox*>(widget);
-      if (box->isChecked() != tick.Checked())
-        box->setChecked(tick.Checked());
-      break;
-    }
-    case ControlKind::kLabel: {
-      const auto& label = static_cast<const Label&>(control);
-      const PixelRect base = layout_->Base(widget);
-      if (base.left != label.Left() || base.top != label.Top())
-        layout_->Move(widget, label.Left(), label.Top());
-      break;
-    }
-    case ControlKind::kPicture:
-      break;
+  if (widget->isEnabled() != v.enabled)
+    widget->setEnabled(v.enabled);
+  if (widget->isHidden() == v.visible)
+    widget->setHidden(!v.visible);
+  const PixelRect base = layout_->Base(widget);
+  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+    if (box->text() != QString::fromStdString(v.text))
+      box->setText(QString::fromStdString(v.text));
+    if (v.selectAll)
+      box->selectAll();
+  } else if (auto* tick = qobject_cast<QCheckBox*>(widget);
+             tick && tick->isChecked() != v.checked) {
+    tick->setChecked(v.checked);
+  } else if (qobject_cast<QPushButton*>(widget) != nullptr &&
+             layout_->BaseFont(widget) != ControlFont(v.fontPoints, v.bold)) {
+    layout_->SetFont(widget, ControlFont(v.fontPoints, v.bold));
+  } else if (base.left != v.left || base.top != v.top) {
+    layout_->Move(widget, v.left, v.top);
   }
-  const QString description = QString::fromStdString(control.Description());
-  if (widget == picture_) {
-    if (planeAnnouncer_ != nullptr)
-      planeAnnouncer_->Describe(description);
-  } else if (widget->accessibleDescription() != description) {
+  // The plane's description reaches the reader through Announce.
+  const QString description = QString::fromStdString(v.description);
+  if (widget != picture_ && widget->accessibleDescription() != description)
     widget->setAccessibleDescription(description);
-  }
   --showing_;
 }
 
+// The focus frame around the plane comes and goes with its focus.
 bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == picture_ &&
       (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
     update();
   }
-  if (event->type() == QEvent::KeyPress) {
-    if (const Control* model = ModelOf(qobject_cast<QWidget*>(watched))) {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      int code = 0;
-      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        code = 13;
-      } else if (!key->text().isEmpty()) {
-        code = key->text().at(0).unicode();
-      }
-      if (code != 0)
-        form_->KeyPress(static_cast<const TextBox&>(*model), code);
-    }
-  }
-  // The key goes on to the box in every case.
   return QWidget::eventFilter(watched, event);
 }
 

@@ -7,21 +7,15 @@
 #include <functional>
 #include <memory>
 
+#include "desktop/app/ControlWidgets.h"
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Form1.h"
 #include "lesson/app/Host.h"
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-
 namespace lesson {
 
-class Announcer;
 class ImageSurface;
 class Pacer;
-class PictureBox;
 class ScaledLayout;
 
 // The lesson as a desktop window: the core's Form1 shown through Qt widgets.
@@ -44,13 +38,11 @@ class LessonWindow final : public QWidget, private Host {
   Form1& Form() { return *form_; }
   const Form1& Form() const { return *form_; }
 
-  // The widget that shows a control.
-  QWidget* WidgetOf(const Control& control) const { return widgets_.at(control.Row()); }
-  QPushButton* WidgetOf(const Button& button) const;
-  QLineEdit* WidgetOf(const TextBox& box) const;
-  QCheckBox* WidgetOf(const CheckBox& box) const;
-  QLabel* WidgetOf(const Label& label) const;
-  PictureBox* WidgetOf(const PictureControl& picture) const;
+  // The widget that shows a control, as the widget of its kind.
+  template <class Model>
+  auto* WidgetOf(const Model& model) const {
+    return static_cast<typename ShownBy<Model>::Widget*>(widgets_.at(model.Row()));
+  }
 
   // The image the plane is drawn into.
   ImageSurface& PictureImage() { return *image_; }
@@ -82,6 +74,8 @@ class LessonWindow final : public QWidget, private Host {
   void ControlChanged(Control& control) override;
   void FocusChanged() override;
   void PictureChanged() override;
+  void Announce(const std::string& planeDescription) override;
+  void StartQuietInterval(std::int32_t ms) override;
 
   void BuildControls();
   void ConnectHandlers();
@@ -91,7 +85,6 @@ class LessonWindow final : public QWidget, private Host {
   void NameControls();
   Control* ModelOf(const QWidget* widget) const;
 
-  static constexpr int kCheckBoxSpacing = 3;
   static constexpr std::chrono::milliseconds kWindowManagerGrace{300};
 
   std::unique_ptr<ImageSurface> image_;
@@ -102,7 +95,6 @@ class LessonWindow final : public QWidget, private Host {
   std::unique_ptr<Form1> form_;
   PictureBox* picture_ = nullptr;
   std::unique_ptr<ScaledLayout> layout_;
-  Announcer* planeAnnouncer_ = nullptr;
   QMetaObject::Connection focusTracking_;
   int showing_ = 0;          // a model is being shown: the widgets' signals are ours
   bool fullScreen_ = false;  // F11 has asked for full screen

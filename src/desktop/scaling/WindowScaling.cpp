@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "desktop/app/ControlWidgets.h"
 #include "desktop/app/LessonWindow.h"
 #include "desktop/scaling/ScaledLayout.h"
 #include "desktop/surface/PictureBox.h"
@@ -18,8 +19,7 @@ void LessonWindow::resizeEvent(QResizeEvent* event) {
   const WindowScale scale = WindowScale::Fit(width(), height());
   // A new style sheet repolishes the box and resets its font: it comes
   // before the fonts are set, and only when the spacing changes.
-  const QString spacing =
-      QStringLiteral("QCheckBox { spacing: %1px; }").arg(scale.Length(kCheckBoxSpacing));
+  const QString spacing = CheckBoxStyle(scale.Length(kCheckBoxSpacing));
   const std::array<QCheckBox*, 2> boxes{WidgetOf(form_->Check1), WidgetOf(form_->Check2)};
   for (QCheckBox* box : boxes) {
     if (box->styleSheet() != spacing)

@@ -4,11 +4,9 @@
 #include <QRectF>
 #include <QString>
 #include <functional>
-#include <optional>
 
 #include "desktop/surface/RasterCache.h"
-#include "lesson/surface/Clip.h"
-#include "lesson/surface/Surface.h"
+#include "lesson/surface/DisplayList.h"
 
 namespace lesson {
 
@@ -18,23 +16,17 @@ namespace lesson {
 //
 // A coordinate (x, y) names the pixel whose top-left corner it is, so the
 // centre of a stroke along x = 370 runs through the middle of pixel column 370
-// and a 1-pixel line covers exactly that column. Every stroke is clipped in
-// double precision before it reaches the rasteriser.
+// and a 1-pixel line covers exactly that column.
 //
-// Drawing calls are rasterised when the image is read, through a cache that
-// reuses what a rebuild repeats of the previous picture (RasterCache); the
-// image read is always exactly that of drawing every call in turn.
-class ImageSurface final : public Surface {
+// Drawing calls become the lesson's display list, rasterised when the image
+// is read; the image read is always exactly that of drawing every call in
+// turn.
+class ImageSurface final : public ListSurface {
  public:
-  static constexpr int kSize = 640;
-
   explicit ImageSurface(QString fontFamily, qreal devicePixelRatio = 1.0);
 
-  float Width() const override { return kSize; }
-  float Height() const override { return kSize; }
-
   // The picture of every call since the last Cls.
-  const QImage& Image() const { return raster_.Image(); }
+  const QImage& Image();
   qreal DevicePixelRatio() const { return raster_.Ratio(); }
   // Repaints the picture for another device pixel ratio from what has been
   // drawn since the last Cls.
@@ -45,34 +37,19 @@ class ImageSurface final : public Surface {
   // picture before.
   QRectF TakeChangedArea();
 
-  // Told the area (in plane pixels) that each drawing call changed.
-  void SetChangeListener(std::function<void(const QRectF&)> listener) {
-    changed_ = std::move(listener);
-  }
-
-  // The stroke of a Line call after its coordinates have become doubles;
-  // exposed so that callers and tests can draw end points beyond the float
-  // range.
-  void StrokeSegment(const Segment& s, Colour colour, int width);
-
-  // The part of a stroke that is handed to the rasteriser: clipped a little
-  // outside the area so that round ends just beyond the edge still show
-  // their visible part.
-  static std::optional<Segment> ClipStroke(const Segment& s, int width);
-  // Whether a text whose cell has this top-left corner, advance and line
-  // height can reach the area.
-  static bool TextMayShow(double x, double y, double advance, double lineHeight);
+  // Told whenever something is drawn.
+  void SetChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
  protected:
-  void DoCls() override;
-  void DoStroke(const Stroke& stroke) override;
-  float DoPrint(std::string_view text) override;
+  TextExtent Measure(std::string_view text, int pixelSize, bool bold) override;
+  void Drew() override;
 
  private:
-  void Notify(const QRectF& area);
+  void Flush() { area_ |= List().Flush(); }
 
-  mutable RasterCache raster_;
-  std::function<void(const QRectF&)> changed_;
+  RasterCache raster_;
+  PlaneArea area_;
+  std::function<void()> changed_;
 };
 
 }  // namespace lesson

@@ -5,6 +5,7 @@
 #include <QPen>
 #include <cmath>
 
+#include "desktop/surface/QtColour.h"
 #include "lesson/surface/Surface.h"
 
 namespace lesson {
@@ -14,10 +15,6 @@ namespace {
 // Distinct texts measured per face before the measures are forgotten; a
 // lesson writes a few dozen, typed coefficients add a few more.
 constexpr qsizetype kMaxAdvances = 4096;
-
-QColor ToQColor(Colour c) {
-  return QColor(c.r, c.g, c.b);
-}
 
 }  // namespace
 
@@ -79,7 +76,8 @@ void MarkPainter::Paint(QImage& image, std::span<const Mark> marks) {
         fontKey = Key(mark.pixelSize, mark.bold);
       }
       painter.setPen(ToQColor(mark.colour));
-      painter.drawText(QPointF(s.x1, s.y1 + face.leading + face.ascent), mark.text);
+      painter.drawText(QPointF(s.x1, s.y1 + face.leading + face.ascent),
+                       QString::fromStdString(mark.text));
       continue;
     }
     QPen pen(ToQColor(mark.colour));

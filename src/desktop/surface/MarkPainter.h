@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "desktop/surface/Mark.h"
+#include "lesson/surface/DisplayList.h"
 
 namespace lesson {
 

@@ -5,36 +5,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "desktop/input/QtInput.h"
 #include "desktop/surface/ImageSurface.h"
-#include "lesson/surface/Numeric.h"
 
 namespace lesson {
-
-namespace {
-
-std::int16_t ButtonCode(Qt::MouseButtons buttons) {
-  std::int16_t code = 0;
-  if (buttons & Qt::LeftButton)
-    code |= 1;
-  if (buttons & Qt::RightButton)
-    code |= 2;
-  if (buttons & Qt::MiddleButton)
-    code |= 4;
-  return code;
-}
-
-std::int16_t ShiftCode(Qt::KeyboardModifiers modifiers) {
-  std::int16_t code = 0;
-  if (modifiers & Qt::ShiftModifier)
-    code |= 1;
-  if (modifiers & Qt::ControlModifier)
-    code |= 2;
-  if (modifiers & Qt::AltModifier)
-    code |= 4;
-  return code;
-}
-
-}  // namespace
 
 PictureBox::PictureBox(ImageSurface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
@@ -42,12 +16,9 @@ PictureBox::PictureBox(ImageSurface& surface, QWidget* parent)
   // Tab only: a pointer press must not move the focus away from where the
   // lesson puts it.
   setFocusPolicy(Qt::TabFocus);
-  surface_.SetChangeListener([this](const QRectF&) { RepaintChangesLater(); });
+  surface_.SetChangeListener([this] { RepaintChangesLater(); });
 }
 
-// A rebuild draws the whole picture again, most of it as it was. Once the
-// handler has returned to the event loop, only the pixels that really changed
-// are repainted.
 void PictureBox::RepaintChangesLater() {
   if (repaintPending_)
     return;
@@ -70,12 +41,6 @@ void PictureBox::SetScale(double scale) {
   update();
 }
 
-void PictureBox::SetPointerHandlers(PointerHandler down, PointerHandler move, PointerHandler up) {
-  down_ = std::move(down);
-  move_ = std::move(move);
-  up_ = std::move(up);
-}
-
 void PictureBox::paintEvent(QPaintEvent* event) {
   // The window may have moved to a screen with another pixel ratio.
   surface_.SetDevicePixelRatio(devicePixelRatioF() * scale_);
@@ -96,58 +61,39 @@ void PictureBox::paintEvent(QPaintEvent* event) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-  Deliver(down_, event, false);
+  Deliver(event);
 }
 
 // A second press of a double click is a press like any other.
 void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  Deliver(down_, event, false);
+  Deliver(event);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-  Deliver(move_, event, false);
+  Deliver(event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-  Deliver(up_, event, true);
+  Deliver(event);
 }
 
 void PictureBox::keyPressEvent(QKeyEvent* event) {
-  Arrow arrow = Arrow::kLeft;
-  switch (event->key()) {
-    case Qt::Key_Left:
-      arrow = Arrow::kLeft;
-      break;
-    case Qt::Key_Right:
-      arrow = Arrow::kRight;
-      break;
-    case Qt::Key_Up:
-      arrow = Arrow::kUp;
-      break;
-    case Qt::Key_Down:
-      arrow = Arrow::kDown;
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
+  const auto arrow = ArrowFromQt(event->key(), event->modifiers());
+  if (!arrow) {
+    QWidget::keyPressEvent(event);
+    return;
   }
   event->accept();
   if (arrows_)
-    arrows_(arrow, ShiftCode(event->modifiers()));
+    arrows_(*arrow);
 }
 
-void PictureBox::Deliver(const PointerHandler& handler, QMouseEvent* event, bool releasedButton) {
+void PictureBox::Deliver(QMouseEvent* event) {
   event->accept();
-  if (!handler)
-    return;
-  // A press or release names the button that changed; a move names the
-  // buttons held.
-  const Qt::MouseButtons buttons = releasedButton || event->type() != QEvent::MouseMove
-                                       ? Qt::MouseButtons(event->button())
-                                       : event->buttons();
-  const QPointF at = event->position() / scale_;
-  handler(ButtonCode(buttons), ShiftCode(event->modifiers()), NarrowToFloat(at.x()),
-          NarrowToFloat(at.y()));
+  const auto e = PointerFromQt(event->type(), event->button(), event->buttons(), event->modifiers(),
+                               event->position() / scale_);
+  if (e && pointer_)
+    pointer_(*e);
 }
 
 }  // namespace lesson

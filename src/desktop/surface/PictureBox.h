@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "lesson/app/Form1.h"
+#include "lesson/input/Input.h"
 
 namespace lesson {
 
@@ -22,23 +22,23 @@ class PictureBox final : public QWidget {
   Q_OBJECT
 
  public:
-  // Button and Shift follow the classic codes: 1 left, 2 right, 4 middle;
-  // 1 Shift, 2 Ctrl, 4 Alt.
-  using PointerHandler =
-      std::function<void(std::int16_t button, std::int16_t shift, float x, float y)>;
-
-  // The arrow and the Shift code as for the pointer.
-  using KeyHandler = std::function<void(Arrow key, std::int16_t shift)>;
+  using PointerHandler = std::function<void(const PointerEvent&)>;
+  using KeyHandler = std::function<void(ArrowKey)>;
 
   PictureBox(ImageSurface& surface, QWidget* parent);
 
-  void SetPointerHandlers(PointerHandler down, PointerHandler move, PointerHandler up);
+  void SetPointerHandler(PointerHandler handler) { pointer_ = std::move(handler); }
   void SetArrowKeyHandler(KeyHandler handler) { arrows_ = std::move(handler); }
 
   // Client-area pixels per plane pixel, as the window has sized the plane:
   // the image is painted afresh at this scale times the screen's ratio.
   void SetScale(double scale);
   double Scale() const { return scale_; }
+
+  // A rebuild draws the whole picture again, most of it as it was. Once the
+  // handler has returned to the event loop, only the pixels that really
+  // changed are repainted.
+  void RepaintChangesLater();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -49,13 +49,10 @@ class PictureBox final : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Deliver(const PointerHandler& handler, QMouseEvent* event, bool releasedButton);
-  void RepaintChangesLater();
+  void Deliver(QMouseEvent* event);
 
   ImageSurface& surface_;
-  PointerHandler down_;
-  PointerHandler move_;
-  PointerHandler up_;
+  PointerHandler pointer_;
   KeyHandler arrows_;
   double scale_ = 1.0;
   bool repaintPending_ = false;

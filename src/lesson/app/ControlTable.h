@@ -4,6 +4,8 @@
 #include <optional>
 
 #include "lesson/surface/Colour.h"
+#include "lesson/surface/Numeric.h"
+#include "lesson/surface/Surface.h"
 
 namespace lesson {
 
@@ -33,15 +35,17 @@ inline constexpr Colour kBlack{0, 0, 0};
 inline constexpr const char* kControlFace = "ＭＳ Ｐゴシック";
 // The window's font for controls without one of their own (fontPoints 0).
 inline constexpr double kDefaultFontPoints = 9;
+// The pixel size of a control's font given in points (0: the window's).
+inline int FontPixels(double points) {
+  return PointsToPixels(points > 0 ? points : kDefaultFontPoints);
+}
 
 inline constexpr const char* kCaption = "１次関数のグラフ(2)　　by r.Yorune";
 // The program's name where a system lists it (an installed web app).
 inline constexpr const char* kProgramName = "１次関数のグラフ";
 inline constexpr const char* kShortName = "１次関数";
-// Where the program cannot close its window when it ends (a browser's tab),
-// the window says so, with one button to start afresh.
-inline constexpr const char* kEndedNotice = "プログラムを終了しました。";
-inline constexpr const char* kRestartCaption = "はじめから";
+// The characters a text box takes; a longer paste is cut there.
+inline constexpr int kBoxMaxLength = 32767;
 inline constexpr int kFormWidth = 1024;
 inline constexpr int kFormHeight = 687;
 
@@ -63,7 +67,7 @@ inline constexpr std::array<ControlSpec, 30> kControls{{
     {"Command5",  -1, kButton,   "グラフをかく",          808, 320, 201, 33, 14.25, true,  {}, {}},
     {"Command2",  -1, kButton,   "初期画面(クリア)",      760,  96, 201, 33, 12,    true,  {}, {}},
     {"Command1",  -1, kButton,   "終了",                  928, 640,  81, 33, 12,    true,  {}, {}},
-    {"Picture1",  -1, kPicture,  "",                       16,  32, 640, 640, 0,    false, {}, Colour{255, 255, 255}},
+    {"Picture1",  -1, kPicture,  "",                       16,  32, kPlaneSide, kPlaneSide, 0, false, {}, Colour{255, 255, 255}},
     {"Command3",   0, kButton,   "小",                    696,  48,  65, 33, 12,    false, {}, {}},
     {"Command3",   1, kButton,   "中",                    776,  48,  65, 33, 20.25, true,  {}, {}},
     {"Command3",   2, kButton,   "大",                    856,  48,  65, 33, 12,    false, {}, {}},

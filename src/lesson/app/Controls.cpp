@@ -98,6 +98,12 @@ void TextBox::SetText(std::string text) {
   Changed();
 }
 
+void TextBox::Received(std::string_view text, TextOrigin origin) {
+  text_ = lesson::Received(text, origin);
+  if (text_ != text)
+    Changed();
+}
+
 void TextBox::SelectAll() {
   selectAll_ = true;
   Changed();
@@ -114,6 +120,43 @@ void CheckBox::SetChecked(bool checked) {
     return;
   checked_ = checked;
   Changed();
+}
+
+ControlView TakeView(Control& control) {
+  const ControlSpec& entry = control.Entry();
+  ControlView v{control.Enabled(),
+                control.Visible(),
+                entry.left,
+                entry.top,
+                entry.width,
+                entry.height,
+                entry.fontPoints,
+                entry.bold,
+                entry.text,
+                false,
+                control.Description(),
+                false};
+  switch (entry.kind) {
+    case ControlKind::kButton:
+      v.fontPoints = static_cast<const Button&>(control).FontPoints();
+      v.bold = static_cast<const Button&>(control).FontBold();
+      break;
+    case ControlKind::kTextBox:
+      v.text = static_cast<const TextBox&>(control).Text();
+      v.selectAll = static_cast<TextBox&>(control).TakeSelectAll();
+      break;
+    case ControlKind::kCheckBox:
+      v.checked = static_cast<const CheckBox&>(control).Checked();
+      break;
+    case ControlKind::kLabel:
+      v.left = static_cast<const Label&>(control).Left();
+      v.top = static_cast<const Label&>(control).Top();
+      break;
+    case ControlKind::kPicture:
+      v.description.clear();
+      break;
+  }
+  return v;
 }
 
 Label::Label(ControlSet& owner, std::string_view name, int index)

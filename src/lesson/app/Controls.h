@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "lesson/app/ControlTable.h"
+#include "lesson/input/Input.h"
 
 namespace lesson {
 
@@ -111,6 +112,9 @@ class TextBox final : public Control {
   void SetText(std::string text);
   // The pupil edited the text: the model follows, with no notice back.
   void Edited(std::string text) { text_ = std::move(text); }
+  // A text reached the box: it keeps it as the lesson receives such text
+  // (typed text folded to ASCII), and is shown it back where that differs.
+  void Received(std::string_view text, TextOrigin origin);
   // Asks the front-end to select the whole text.
   void SelectAll();
   // Whether a selection of the whole text was asked for since the last call.
@@ -156,5 +160,27 @@ class PictureControl final : public Control {
  public:
   PictureControl(ControlSet& owner, std::string_view name) : Control(owner, name) {}
 };
+
+// What a front-end shows of a control: its model as it now stands, in the
+// layout's pixels and points.
+struct ControlView {
+  bool enabled = true;
+  bool visible = true;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  double fontPoints = 0;  // 0: the window's font
+  bool bold = false;
+  std::string text;
+  bool checked = false;
+  // Empty for the plane, whose description reaches the reader as the lesson
+  // announces it.
+  std::string description;
+  bool selectAll = false;  // a box's whole text is to be selected
+};
+
+// The control's view; a request to select a box's text is taken with it.
+ControlView TakeView(Control& control);
 
 }  // namespace lesson

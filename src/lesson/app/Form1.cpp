@@ -8,7 +8,7 @@
 namespace lesson {
 
 Form1::Form1(Host& host, Surface& picture)
-    : controls_(host), host_(host), picture_(picture), surface_(&picture) {
+    : controls_(host), host_(host), picture_(picture), surface_(&picture), announcer_(host) {
   for (std::size_t row = 0; row < kControls.size(); ++row) {
     Control& control = controls_.At(row);
     control.SetDescription(AccessibleDescription(control.Entry(), 0));
@@ -16,6 +16,7 @@ Form1::Form1(Host& host, Surface& picture)
   Form_Load();
   Text1.SetFocus();
   DescribeControls();
+  announcer_.Start(Picture1.Description());
   shownDrawing_ = surface_->Drawn();
 }
 
@@ -48,6 +49,7 @@ void Form1::FinishEvent() {
   if (ending_)
     return;
   DescribeControls();
+  announcer_.Describe(Picture1.Description());
   ShowPicture();
   if (eventDepth_ == 0 && resetPending_) {
     resetPending_ = false;
@@ -82,31 +84,42 @@ void Form1::Click(const Control& control) {
   }
 }
 
-void Form1::KeyPress(const TextBox& box, int keyAscii) {
+void Form1::KeyPress(const TextBox& box, BoxKey key) {
   if (&box == &Text1)
-    Dispatch([this, keyAscii] { Text1_KeyPress(keyAscii); });
+    Dispatch([this, key] { Text1_KeyPress(key.keyAscii); });
   if (&box == &Text2)
-    Dispatch([this, keyAscii] { Text2_KeyPress(keyAscii); });
+    Dispatch([this, key] { Text2_KeyPress(key.keyAscii); });
 }
 
-void Form1::PointerDown(std::int16_t button, std::int16_t shift, float x, float y) {
-  Dispatch([=, this] { Picture1_MouseDown(button, shift, x, y); });
+void Form1::Pointer(const PointerEvent& e) {
+  Dispatch([this, &e] {
+    switch (e.action) {
+      case PointerEvent::Action::kPress:
+        return Picture1_MouseDown(e.button, e.shift, e.x, e.y);
+      case PointerEvent::Action::kMove:
+        return Picture1_MouseMove(e.button, e.shift, e.x, e.y);
+      case PointerEvent::Action::kRelease:
+        return Picture1_MouseUp(e.button, e.shift, e.x, e.y);
+    }
+  });
 }
 
-void Form1::PointerMove(std::int16_t button, std::int16_t shift, float x, float y) {
-  Dispatch([=, this] { Picture1_MouseMove(button, shift, x, y); });
+void Form1::PlaneKey(ArrowKey key) {
+  Dispatch([this, key] { Picture1_KeyDown(key.arrow, key.shift); });
 }
 
-void Form1::PointerUp(std::int16_t button, std::int16_t shift, float x, float y) {
-  Dispatch([=, this] { Picture1_MouseUp(button, shift, x, y); });
-}
-
-void Form1::ArrowKey(Arrow key, std::int16_t shift) {
-  Dispatch([=, this] { Picture1_KeyDown(key, shift); });
+void Form1::TextReceived(TextBox& box, std::string_view text, TextOrigin origin) {
+  if (!ending_)
+    box.Received(text, origin);
 }
 
 void Form1::Close() {
   EndProgram();
+}
+
+void Form1::QuietIntervalEnded() {
+  if (!ending_)
+    announcer_.QuietEnded();
 }
 
 void Form1::DescribeControls() {

@@ -4,16 +4,15 @@
 #include <cstdint>
 #include <string>
 
+#include "lesson/access/Announcer.h"
 #include "lesson/app/Controls.h"
 #include "lesson/app/LessonState.h"
+#include "lesson/input/Input.h"
 
 namespace lesson {
 
 class Host;
 class Surface;
-
-// An arrow key pressed on the plane.
-enum class Arrow { kLeft, kRight, kUp, kDown };
 
 // The lesson window: the coordinate plane on the left, the entry of a and b
 // and the buttons of the constructions on the right, as plain models that a
@@ -83,13 +82,16 @@ class Form1 final {
   // told. Events for a disabled or hidden control, and any event after the
   // end, do nothing.
   void Click(const Control& control);
-  void KeyPress(const TextBox& box, int keyAscii);
-  void PointerDown(std::int16_t button, std::int16_t shift, float x, float y);
-  void PointerMove(std::int16_t button, std::int16_t shift, float x, float y);
-  void PointerUp(std::int16_t button, std::int16_t shift, float x, float y);
-  void ArrowKey(Arrow key, std::int16_t shift);
+  void KeyPress(const TextBox& box, BoxKey key);
+  void Pointer(const PointerEvent& event);
+  void PlaneKey(ArrowKey key);
+  // A new text reached a box: the box keeps it as the lesson receives such
+  // text, and is told to show it when that differs.
+  void TextReceived(TextBox& box, std::string_view text, TextOrigin origin);
   // The window was closed by the window system.
   void Close();
+  // The quiet interval that the host was asked for has run out.
+  void QuietIntervalEnded();
 
   // --- the window: start-up, initial screen, exit (app/) -----------------
   void Form_Load();
@@ -159,6 +161,7 @@ class Form1 final {
   int waitDepth_ = 0;               // waits in progress, nested ones included
   bool resetPending_ = false;       // a reset clicked during a wait, to follow it
   std::uint64_t shownDrawing_ = 0;  // the picture's drawing count last told
+  Announcer announcer_;             // of the plane's description
   // The texts from which the graph on the plane was drawn.
   std::string graphSlopeText_;
   std::string graphInterceptText_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace lesson {
 
@@ -34,6 +35,12 @@ class Host {
   // before every wait and after every event, so a front-end that buffers
   // its drawing can show it then.
   virtual void PictureChanged() = 0;
+
+  // Tells a screen reader the plane's description anew. The lesson spaces
+  // these out itself: after each it asks for a quiet interval, and the
+  // front-end calls Form1::QuietIntervalEnded once that has run out.
+  virtual void Announce(const std::string& planeDescription) = 0;
+  virtual void StartQuietInterval(std::int32_t ms) = 0;
 };
 
 }  // namespace lesson

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lesson/app/ControlTable.h"
+
 namespace lesson {
 
 // A rectangle in whole pixels: left, top, width, height.
@@ -17,10 +19,6 @@ struct PixelRect {
 // The factor is chosen so that the plane's 640 pixels become a whole number
 // of pixels: the plane's image then maps pixel for pixel onto the screen.
 struct WindowScale {
-  static constexpr int kBaseWidth = 1024;
-  static constexpr int kBaseHeight = 687;
-  static constexpr int kPlaneSide = 640;
-
   double factor = 1.0;
   int offsetX = 0;  // the margins left and above the scaled layout
   int offsetY = 0;

@@ -10,6 +10,11 @@ struct Colour {
   std::uint8_t g = 0;
   std::uint8_t b = 0;
 
+  // As one number, 0xRRGGBB.
+  constexpr std::uint32_t Rgb() const {
+    return (std::uint32_t{r} << 16) | (std::uint32_t{g} << 8) | b;
+  }
+
   friend constexpr bool operator==(Colour, Colour) = default;
 };
 

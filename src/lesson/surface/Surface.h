@@ -10,6 +10,10 @@
 
 namespace lesson {
 
+// The side of the square plane in pixels, which every drawing area of the
+// lesson has.
+inline constexpr int kPlaneSide = 640;
+
 // The attributes a drawing area keeps between calls.
 struct SurfaceAttributes {
   Colour foreColor{0, 0, 0};

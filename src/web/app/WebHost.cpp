@@ -4,12 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
-#include <string>
+#include <cstring>
 
 #include "lesson/app/Form1.h"
+#include "lesson/app/Notices.h"
 #include "lesson/surface/Numeric.h"
 #include "web/Boundary.h"
+#include "web/input/DomInput.h"
 #include "web/surface/CanvasSurface.h"
 
 namespace lesson::web {
@@ -23,83 +24,86 @@ Control* RowOf(const Form1& form, double row) {
   return &form.Controls().At(static_cast<std::size_t>(row));
 }
 
-// A button or Shift code from the page: 16 bits as the handlers take them.
-std::int16_t Code(double v) {
-  const auto whole = WholeToInt16(v);
-  return whole ? *whole : std::int16_t{0};
+// The text box at that row, when there is one.
+TextBox* BoxAt(const Form1& form, double row) {
+  Control* control = RowOf(form, row);
+  return control != nullptr && control->Entry().kind == ControlKind::kTextBox
+             ? static_cast<TextBox*>(control)
+             : nullptr;
 }
 
-int FontPixels(const Control& control) {
-  if (control.Entry().kind == ControlKind::kButton) {
-    return PointsToPixels(static_cast<const Button&>(control).FontPoints());
-  }
-  const double points = control.Entry().fontPoints;
-  return PointsToPixels(points > 0 ? points : kDefaultFontPoints);
+int Whole(double v) {
+  return std::isfinite(v) ? static_cast<int>(std::clamp(v, -1e6, 1e6)) : 0;
 }
 
 }  // namespace
+
+// UTF-8 takes at most three bytes for each UTF-16 unit a box holds.
+WebHost::WebHost(CanvasSurface& picture)
+    : picture_(picture), text_(static_cast<std::size_t>(kBoxMaxLength) * 3 + 64) {}
 
 void WebHost::ShowAll() {
   for (std::size_t row = 0; row < kControls.size(); ++row)
     ControlChanged(form_->Controls().At(row));
   FocusChanged();
+  web_announce(form_->Picture1.Description().c_str());
   PictureChanged();
 }
 
 void WebHost::RunQueuedInput() {
-  double args[4] = {0, 0, 0, 0};
-  while (const int kind = web_next_event(args, waits_))
-    Run(kind, args);
+  double numbers[kEventNumbers] = {};
+  while (const int kind = web_next_event(numbers, text_.data(), static_cast<int>(text_.size())))
+    Run(kind, numbers, text_.data());
 }
 
-void WebHost::Run(int kind, const double* args) {
+void WebHost::Run(int kind, const double* n, const char* text) {
   Form1& form = *form_;
-  Control* control = RowOf(form, args[0]);
   switch (kind) {
     case kClickEvent:
-      if (control != nullptr)
+      if (Control* control = RowOf(form, n[0]))
         form.Click(*control);
       break;
     case kKeyEvent:
-      if (control != nullptr && control->Entry().kind == ControlKind::kTextBox) {
-        const auto code = WholeToInt16(args[1]);
-        form.KeyPress(static_cast<const TextBox&>(*control), code ? *code : 0);
+      if (TextBox* box = BoxAt(form, n[0])) {
+        if (const auto key = BoxKeyFromDom(text, n[1] != 0, Whole(n[2])))
+          form.KeyPress(*box, *key);
       }
       break;
-    case kEditEvent: {
-      char* text = web_event_text();
-      if (control != nullptr && control->Entry().kind == ControlKind::kTextBox && text != nullptr)
-        static_cast<TextBox&>(*control).Edited(text);
-      std::free(text);
+    case kInputEvent:
+      if (TextBox* box = BoxAt(form, n[0])) {
+        const std::string_view all(text);
+        const auto typeBytes =
+            std::min(static_cast<std::size_t>(std::max(0, Whole(n[2]))), all.size());
+        form.TextReceived(*box, all.substr(typeBytes),
+                          OriginFromDom(all.substr(0, typeBytes), n[1] != 0));
+      }
       break;
-    }
+    case kCompositionEndEvent:
+      if (TextBox* box = BoxAt(form, n[0]))
+        form.TextReceived(*box, text, TextOrigin::kTyped);
+      break;
     case kToggleEvent:
-      if (control != nullptr && control->Entry().kind == ControlKind::kCheckBox)
-        static_cast<CheckBox&>(*control).Toggled(args[1] != 0);
+      if (Control* control = RowOf(form, n[0]);
+          control != nullptr && control->Entry().kind == ControlKind::kCheckBox)
+        static_cast<CheckBox&>(*control).Toggled(n[1] != 0);
       break;
     case kFocusEvent:
-      form.Controls().FocusMoved(control);
+      form.Controls().FocusMoved(RowOf(form, n[0]));
       break;
-    case kDownEvent:
-      form.PointerDown(Code(args[0]), Code(args[1]), NarrowToFloat(args[2]),
-                       NarrowToFloat(args[3]));
+    case kPointerEvent:
+      if (const auto e = PointerFromDom(Whole(n[0]), Whole(n[1]), Whole(n[2]), n[3] != 0, n[4] != 0,
+                                        n[5] != 0, n[6], n[7]))
+        form.Pointer(*e);
       break;
-    case kMoveEvent:
-      form.PointerMove(Code(args[0]), Code(args[1]), NarrowToFloat(args[2]),
-                       NarrowToFloat(args[3]));
+    case kPlaneKeyEvent:
+      if (const auto key = ArrowFromDom(text, n[0] != 0, n[1] != 0, n[2] != 0))
+        form.PlaneKey(*key);
       break;
-    case kUpEvent:
-      form.PointerUp(Code(args[0]), Code(args[1]), NarrowToFloat(args[2]), NarrowToFloat(args[3]));
-      break;
-    case kArrowEvent: {
-      static constexpr Arrow kArrows[] = {Arrow::kLeft, Arrow::kRight, Arrow::kUp, Arrow::kDown};
-      const auto which = WholeToInt16(args[0]);
-      if (which && *which >= 0 && *which < 4)
-        form.ArrowKey(kArrows[*which], Code(args[1]));
-      break;
-    }
     case kResizeEvent:
-      Scale(args[0], args[1]);
+      Scale(n[0], n[1]);
+      break;
+    case kQuietEvent:
+      form.QuietIntervalEnded();
       break;
     default:
       break;
@@ -126,15 +130,11 @@ void WebHost::Wait(std::int32_t ms) {
 }
 
 void WebHost::End() {
-  web_end();
+  web_end(kEndedNotice, kRestartCaption);
 }
 
 void WebHost::Scale(double width, double height) {
-  const auto whole = [](double v) {
-    return std::isfinite(v) ? static_cast<int>(std::clamp(v, 0.0, 1e6)) : 0;
-  };
-  scale_ = WindowScale::Fit(whole(width), whole(height));
-  web_scale(scale_.factor, scale_.offsetX, scale_.offsetY, scale_.PlaneSide());
+  scale_ = WindowScale::Fit(std::max(0, Whole(width)), std::max(0, Whole(height)));
   for (std::size_t row = 0; row < kControls.size(); ++row)
     ControlChanged(form_->Controls().At(row));
   picture_.Repaint();
@@ -142,37 +142,11 @@ void WebHost::Scale(double width, double height) {
 }
 
 void WebHost::ControlChanged(Control& control) {
-  const ControlSpec& entry = control.Entry();
-  int left = entry.left;
-  int top = entry.top;
-  std::string text = entry.text;
-  bool checked = false;
-  bool selectAll = false;
-  bool bold = entry.bold;
-  switch (entry.kind) {
-    case ControlKind::kButton:
-      bold = static_cast<const Button&>(control).FontBold();
-      break;
-    case ControlKind::kTextBox: {
-      auto& box = static_cast<TextBox&>(control);
-      text = box.Text();
-      selectAll = box.TakeSelectAll();
-      break;
-    }
-    case ControlKind::kCheckBox:
-      checked = static_cast<const CheckBox&>(control).Checked();
-      break;
-    case ControlKind::kLabel:
-      left = static_cast<const Label&>(control).Left();
-      top = static_cast<const Label&>(control).Top();
-      break;
-    case ControlKind::kPicture:
-      break;
-  }
-  const PixelRect at = scale_.Map({left, top, entry.width, entry.height});
-  web_show_control(static_cast<int>(control.Row()), control.Enabled(), control.Visible(), at.left,
-                   at.top, at.width, at.height, scale_.Length(FontPixels(control)), bold,
-                   text.c_str(), checked, control.Description().c_str(), selectAll);
+  const ControlView v = TakeView(control);
+  const PixelRect at = scale_.Map({v.left, v.top, v.width, v.height});
+  web_show_control(static_cast<int>(control.Row()), v.enabled, v.visible, at.left, at.top, at.width,
+                   at.height, scale_.Length(FontPixels(v.fontPoints)), v.bold, v.text.c_str(),
+                   v.checked, v.description.c_str(), v.selectAll);
 }
 
 void WebHost::FocusChanged() {
@@ -182,6 +156,14 @@ void WebHost::FocusChanged() {
 
 void WebHost::PictureChanged() {
   picture_.Flush();
+}
+
+void WebHost::Announce(const std::string& planeDescription) {
+  web_announce(planeDescription.c_str());
+}
+
+void WebHost::StartQuietInterval(std::int32_t ms) {
+  web_quiet_after(ms);
 }
 
 }  // namespace lesson::web

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "lesson/app/Host.h"
 #include "lesson/scaling/WindowScale.h"
@@ -22,29 +24,36 @@ class CanvasSurface;
 // call when the lesson is idle) runs the queue.
 class WebHost final : public Host {
  public:
-  explicit WebHost(CanvasSurface& picture) : picture_(picture) {}
+  explicit WebHost(CanvasSurface& picture);
 
   void Bind(Form1& form) { form_ = &form; }
   // Shows every control as its model stands.
   void ShowAll();
   // Runs the input the page has queued, each event as its handler.
   void RunQueuedInput();
+  // Waits in progress, nested ones included.
+  int Waits() const { return waits_; }
 
   void Wait(std::int32_t ms) override;
   void End() override;
   void ControlChanged(Control& control) override;
   void FocusChanged() override;
   void PictureChanged() override;
+  void Announce(const std::string& planeDescription) override;
+  void StartQuietInterval(std::int32_t ms) override;
 
  private:
-  void Run(int kind, const double* args);
+  void Run(int kind, const double* numbers, const char* text);
   // The page gives the lesson this room: everything is scaled to fit it.
   void Scale(double width, double height);
 
   CanvasSurface& picture_;
   Form1* form_ = nullptr;
   WindowScale scale_;
-  int waits_ = 0;  // waits in progress, nested ones included
+  int waits_ = 0;
+  // Where the page writes an event's text: room for the longest text a box
+  // takes, and its input type.
+  std::vector<char> text_;
 };
 
 }  // namespace lesson::web

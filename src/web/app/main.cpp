@@ -9,7 +9,6 @@
 #include "lesson/access/AccessibleTexts.h"
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Form1.h"
-#include "lesson/surface/Numeric.h"
 #include "web/Boundary.h"
 #include "web/app/WebHost.h"
 #include "web/surface/CanvasSurface.h"
@@ -18,12 +17,8 @@ namespace lesson::web {
 
 namespace {
 
-int Rgb(Colour c) {
-  return (c.r << 16) | (c.g << 8) | c.b;
-}
-
 int Rgb(const std::optional<Colour>& c) {
-  return c ? Rgb(*c) : -1;
+  return c ? static_cast<int>(c->Rgb()) : -1;
 }
 
 // Display lists and texts go to the page's canvas.
@@ -46,18 +41,16 @@ struct PageLesson {
 PageLesson* page = nullptr;
 
 // The window and its controls, from the control table.
-void BuildPage() {
-  web_window(kCaption, kFormWidth, kFormHeight, Rgb(kLightGreen), Rgb(kFocusFrameColour),
-             kFocusFrameWidth, kDescriptionIntervalMs, kEndedNotice, kRestartCaption);
+void BuildPage(const Form1& form) {
+  web_window(form.Caption().c_str());
   for (std::size_t row = 0; row < kControls.size(); ++row) {
-    const ControlSpec& c = kControls[row];
-    std::string name = c.name;
-    if (c.index >= 0)
-      name += "(" + std::to_string(c.index) + ")";
-    web_add_control(static_cast<int>(row), static_cast<int>(c.kind), name.c_str(), c.text, c.left,
-                    c.top, c.width, c.height,
-                    PointsToPixels(c.fontPoints > 0 ? c.fontPoints : kDefaultFontPoints), c.bold,
-                    Rgb(c.textColour), Rgb(c.background), AccessibleName(c).c_str());
+    const Control& control = form.Controls().At(row);
+    const ControlSpec& c = control.Entry();
+    web_add_control(static_cast<int>(row), static_cast<int>(c.kind), control.Name().c_str(), c.text,
+                    c.left, c.top, c.width, c.height, FontPixels(c.fontPoints), c.bold,
+                    Rgb(c.textColour), Rgb(c.background),
+                    std::string(control.AccessibleName()).c_str(),
+                    c.kind == ControlKind::kTextBox ? kBoxMaxLength : 0);
   }
 }
 
@@ -71,14 +64,19 @@ EMSCRIPTEN_KEEPALIVE void lesson_start() {
   using lesson::web::page;
   if (page != nullptr)
     return;
-  lesson::web::BuildPage();
   page = new lesson::web::PageLesson;
   page->host.Bind(page->form);
+  lesson::web::BuildPage(page->form);
   page->host.ShowAll();
 }
 
 EMSCRIPTEN_KEEPALIVE void lesson_run_input() {
   if (lesson::web::page != nullptr)
     lesson::web::page->host.RunQueuedInput();
+}
+
+// For the page's test object: the waits in progress, nested ones included.
+EMSCRIPTEN_KEEPALIVE int lesson_waits() {
+  return lesson::web::page != nullptr ? lesson::web::page->host.Waits() : 0;
 }
 }

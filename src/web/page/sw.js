@@ -4,7 +4,7 @@
 // new worker (its name and list below change), whose cache replaces the old
 // one whole.
 'use strict';
-const FILES = @FILES@;
+const FILES = ['@FILES@'];
 const PREFIX = 'linear-function-lesson ' + self.registration.scope + ' ';
 const CACHE = PREFIX + '@BUILD@';
 

@@ -9,6 +9,7 @@ usage: assemble.py BUILD OUT
 """
 import base64
 import hashlib
+import html
 import json
 import re
 import shutil
@@ -28,6 +29,9 @@ FACE_COPYRIGHT = Path("/usr/share/doc/fonts-ipafont-gothic/copyright")
 FONT_NAME = "LessonGothic"
 FONT_FILE = "lesson-gothic.woff2"
 ONE_FILE = "linear-function-lesson.html"
+# The page's own scripts, besides the module (lesson.js): in the order the
+# page loads them.
+SCRIPTS = ("notice.js", "app.js")
 # The program's icon, drawn once as SVG, rendered at the sizes a browser asks.
 ICON = HERE.parents[2] / "packaging" / "icon.svg"
 ICON_SIZES = (192, 512)
@@ -84,16 +88,41 @@ def write_font_licence(path):
         encoding="utf-8")
 
 
+def notices(build):
+    """The page's notices, in the page from the start: a template of texts for
+    each thing that can keep the lesson from running, and the text for a
+    browser that runs no script."""
+    texts = json.loads(page_text(build, "notices"))
+    templates = "".join(
+        '<template id="notice-%s"><p>%s</p><p>%s</p></template>\n'
+        % (kind, html.escape(what), html.escape(advice))
+        for kind, value in texts.items() if isinstance(value, list) for what, advice in [value])
+    return {"@RELOAD@": html.escape(texts["reload"]), "@NOTICES@\n": templates,
+            "@NOSCRIPT@": html.escape(texts["noscript"])}
+
+
+def style(build):
+    """The page's style with the window's colours, as the core has them."""
+    text = (PAGE / "style.css").read_text(encoding="utf-8")
+    for line in page_text(build, "colours").splitlines():
+        name, value = line.split()
+        text = text.replace("@%s@" % name.upper(), value)
+    return text
+
+
 def main(build, out):
     build, out = Path(build), Path(out)
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
     index = (PAGE / "index.html").read_text(encoding="utf-8")
-    index = index.replace("@CAPTION@", page_text(build, "caption"))
+    index = index.replace("@CAPTION@", html.escape(page_text(build, "caption")))
     index = index.replace("@COLOUR@", page_text(build, "colour"))
+    for placeholder, text in notices(build).items():
+        index = index.replace(placeholder, text)
     (out / "index.html").write_text(index, encoding="utf-8")
-    for name in ("style.css", "app.js"):
+    (out / "style.css").write_text(style(build), encoding="utf-8")
+    for name in SCRIPTS:
         shutil.copy(PAGE / name, out / name)
     for name in ("lesson.js", "lesson.wasm"):
         shutil.copy(build / "src" / "web" / name, out / name)
@@ -124,7 +153,7 @@ def write_service_worker(out):
     for name in files:
         build_id.update(name.encode() + b"\0" + (out / name).read_bytes())
     worker = (PAGE / "sw.js").read_text(encoding="utf-8")
-    worker = worker.replace("@FILES@", json.dumps(["./"] + files))
+    worker = worker.replace("['@FILES@']", json.dumps(["./"] + files))
     worker = worker.replace("@BUILD@", build_id.hexdigest()[:16])
     (out / "sw.js").write_text(worker, encoding="utf-8")
 
@@ -134,30 +163,36 @@ def csp_hash(text):
 
 
 def single_page(out):
-    """The page with its script, style, module, font and icon inside it. The
+    """The page with its scripts, style, module, font and icon inside it. The
     module reaches the script as bytes, so nothing is fetched; the security
-    policy allows exactly the page's own script and style, by their hashes."""
+    policy allows exactly the page's own scripts and style, by their hashes.
+    Each script stands on its own, so that a fault in one (damaged bytes of
+    the module) leaves the others to say so."""
     font = base64.b64encode((out / "fonts" / FONT_FILE).read_bytes()).decode()
     style = (out / "style.css").read_text(encoding="utf-8").replace(
         'url("fonts/%s")' % FONT_FILE, 'url("data:font/woff2;base64,%s")' % font)
     wasm = base64.b64encode((out / "lesson.wasm").read_bytes()).decode()
-    script = ("window.lessonWasmBinary = Uint8Array.from(atob('%s'), (c) => c.charCodeAt(0));\n"
-              % wasm + (out / "lesson.js").read_text(encoding="utf-8") + "\n"
-              + (out / "app.js").read_text(encoding="utf-8"))
-    for text, tag in ((style, "</style"), (script, "</script")):
+    read = lambda name: (out / name).read_text(encoding="utf-8")
+    scripts = [read("notice.js"),
+               "window.lessonWasmBinary = Uint8Array.from(atob('%s'), (c) => c.charCodeAt(0));\n"
+               % wasm, read("lesson.js"), read("app.js")]
+    for text, tag in [(style, "</style")] + [(script, "</script") for script in scripts]:
         if tag in text.lower():
             raise SystemExit("assemble: %s inside the inlined text" % tag)
     icon = base64.b64encode((out / "icons" / "icon-192.png").read_bytes()).decode()
     page = (out / "index.html").read_text(encoding="utf-8")
     policy = ("default-src 'none'; script-src %s 'wasm-unsafe-eval'; style-src %s; "
               "font-src data:; img-src data:; object-src 'none'; base-uri 'none'; "
-              "form-action 'none'" % (csp_hash(script), csp_hash(style)))
+              "form-action 'none'" % (" ".join(csp_hash(s) for s in scripts), csp_hash(style)))
     page = re.sub(r'(http-equiv="Content-Security-Policy" content=")[^"]*', r"\g<1>" + policy, page)
     page = page.replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
     page = page.replace('href="icons/icon-192.png"', 'href="data:image/png;base64,%s"' % icon)
     page = page.replace('<link rel="stylesheet" href="style.css">', "<style>%s</style>" % style)
-    page = page.replace('<script src="lesson.js" defer></script>\n<script src="app.js" defer></script>',
-                        "<script>%s</script>" % script)
+    tags = "".join('<script src="%s" defer></script>\n' % name
+                   for name in ("notice.js", "lesson.js", "app.js"))
+    if tags not in page:
+        raise SystemExit("assemble: the page's scripts are not as expected")
+    page = page.replace(tags, "".join("<script>%s</script>\n" % script for script in scripts))
     return page
 
 

@@ -1,6 +1,5 @@
 #include <QTest>
 
-#include "desktop/access/Announcer.h"
 #include "desktop/support/Window.h"
 
 using namespace lesson;
@@ -43,19 +42,6 @@ class AccessTest : public QObject {
     QVERIFY(focused.copy(plane) == unfocused.copy(plane));
     QCOMPARE(unfocused.pixelColor(plane.left() - 2, 400), QColor(192, 255, 192));
     QCOMPARE(focused.pixelColor(plane.left() - 2, 400), QColor(0, 0, 128));
-  }
-
-  // A burst of changes is told at once and then, once the interval has run
-  // out, once more with the last description.
-  void announcerCoalescesABurst() {
-    QWidget control;
-    Announcer announcer(control, std::chrono::milliseconds(200));
-    for (int i = 0; i < 50; ++i)
-      announcer.Describe(QString::number(i));
-    QCOMPARE(control.accessibleDescription(), QStringLiteral("0"));
-    QTest::qWait(50);
-    QCOMPARE(control.accessibleDescription(), QStringLiteral("0"));
-    QTRY_COMPARE(control.accessibleDescription(), QStringLiteral("49"));
   }
 };
 

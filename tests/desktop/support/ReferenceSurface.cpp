@@ -19,16 +19,17 @@ void ReferenceSurface::DoCls() {
   image_.fill(Qt::white);
 }
 
+// Clipped, and texts left out, by the lesson's own rule.
 void ReferenceSurface::DoStroke(const Stroke& stroke) {
-  const int width = std::clamp<int>(stroke.width, 1, 1000);
-  const auto s =
-      ImageSurface::ClipStroke(Segment{stroke.x1, stroke.y1, stroke.x2, stroke.y2}, width);
-  if (!s)
+  const auto mark =
+      StrokeMark(Segment{stroke.x1, stroke.y1, stroke.x2, stroke.y2}, stroke.colour, stroke.width);
+  if (!mark)
     return;
+  const Segment* s = &mark->segment;
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing, true);
   QPen pen(QColor(stroke.colour.r, stroke.colour.g, stroke.colour.b));
-  pen.setWidthF(width);
+  pen.setWidthF(mark->width);
   pen.setCapStyle(Qt::RoundCap);
   pen.setJoinStyle(Qt::RoundJoin);
   painter.setPen(pen);
@@ -43,8 +44,8 @@ float ReferenceSurface::DoPrint(std::string_view text) {
   const double x = CurrentX();
   const double y = CurrentY();
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  if (!std::isfinite(x) || !std::isfinite(y) ||
-      !ImageSurface::TextMayShow(x, y, metrics.horizontalAdvance(s), lineHeight))
+  if (!TextMark(x, y, text, ForeColor(), font.pixelSize(), FontBold(),
+                {metrics.horizontalAdvance(s), lineHeight}))
     return lineHeight;
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::Antialiasing, true);

@@ -13,7 +13,7 @@ namespace {
 // Whether the window's picture is exactly what the calls since the last Cls
 // give when drawn the plain way.
 bool MatchesPlainRendering(WindowLesson& l) {
-  const ImageSurface& image = l.window.PictureImage();
+  ImageSurface& image = l.window.PictureImage();
   return image.Image() == PlainRendering(l.surface.calls, image.DevicePixelRatio());
 }
 

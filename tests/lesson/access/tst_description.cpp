@@ -90,6 +90,36 @@ class DescriptionTest : public QObject {
     QCOMPARE(selected(), QStringLiteral("小"));
     QCOMPARE(l.form.Command3[0].AccessibleName(), std::string_view("座標平面の大きさ 小"));
   }
+
+  // A drag changes the plane's description at every move: the reader hears
+  // the first change at once and, once the quiet interval has run out, the
+  // last of those that came meanwhile; nothing for a change back to what it
+  // was told last.
+  void theReaderHearsABurstTwice() {
+    Lesson l;
+    l.Graph("2/3", "1");
+    l.Click(l.form.Command12);
+    l.form.QuietIntervalEnded();  // what waited is told,
+    l.form.QuietIntervalEnded();  // and the interval it began runs out
+    l.host.announced.clear();
+    const int asked = l.host.quietIntervals;
+    for (float x = 300; x < 350; x += 5) {
+      l.form.Pointer({PointerEvent::Action::kPress, 1, 0, x, 300});
+      l.form.Pointer({PointerEvent::Action::kMove, 1, 0, x + 5, 300});
+      l.form.Pointer({PointerEvent::Action::kRelease, 1, 0, x + 5, 300});
+    }
+    QCOMPARE(l.host.announced.size(), std::size_t{1});
+    QVERIFY(l.host.announced[0].find("移動中") != std::string::npos);
+    l.form.QuietIntervalEnded();
+    QCOMPARE(l.host.announced.size(), std::size_t{2});
+    QCOMPARE(l.host.announced[1], l.form.Picture1.Description());
+    QVERIFY(l.host.announced[1].find("始点 (1, 1)") != std::string::npos);
+    QCOMPARE(l.host.quietIntervals, asked + 2);
+    l.form.Pointer({PointerEvent::Action::kPress, 1, 0, 350, 300});
+    l.form.Pointer({PointerEvent::Action::kRelease, 1, 0, 350, 300});
+    l.form.QuietIntervalEnded();
+    QCOMPARE(l.host.announced.size(), std::size_t{2});
+  }
 };
 
 QTEST_APPLESS_MAIN(DescriptionTest)

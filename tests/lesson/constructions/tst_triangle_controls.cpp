@@ -259,7 +259,7 @@ class TriangleControlsTest : public QObject {
       l->Clear();
     }
     byKey.form.Picture1.SetFocus();
-    byKey.form.ArrowKey(key, shift ? 1 : 0);
+    byKey.form.PlaneKey({key, std::int16_t(shift ? 1 : 0)});
     if (triangle) {
       byPointer.form.Picture1_MouseDown(1, 0, 100, 100);
       byPointer.form.Picture1_MouseMove(1, 0, 100 + moved.x(), 100 + moved.y());

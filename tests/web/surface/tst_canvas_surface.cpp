@@ -47,15 +47,17 @@ class ModelCanvas final : public web::DisplaySink {
           i += 7;
           break;
         case web::kSaveOp:
-          snapshot_ = cells;
-          i += 1;
+          snapshots_[static_cast<std::size_t>(ops[i + 1])] = cells;
+          i += 2;
           break;
-        case web::kRestoreOp:
+        case web::kRestoreOp: {
           ++restores;
-          Cover(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4],
-                [&](std::size_t at) { cells[at] = snapshot_.at(at); });
-          i += 5;
+          const Grid& snapshot = snapshots_.at(static_cast<std::size_t>(ops[i + 1]));
+          Cover(ops[i + 2], ops[i + 3], ops[i + 4], ops[i + 5],
+                [&](std::size_t at) { cells[at] = snapshot.at(at); });
+          i += 6;
           break;
+        }
         default:
           QFAIL("unknown operation");
           return;
@@ -102,7 +104,7 @@ class ModelCanvas final : public web::DisplaySink {
         each(y * kCells + x);
   }
 
-  Grid snapshot_;
+  std::map<std::size_t, Grid> snapshots_;
 };
 
 // The plain drawing of the calls since the last clearing.
@@ -146,6 +148,8 @@ class CanvasHost final : public Host {
   void ControlChanged(Control&) override {}
   void FocusChanged() override {}
   void PictureChanged() override { picture->Flush(); }
+  void Announce(const std::string&) override {}
+  void StartQuietInterval(std::int32_t) override {}
 };
 
 }  // namespace
@@ -191,10 +195,13 @@ class CanvasSurfaceTest : public QObject {
         form.Click(*controls[rng.bounded(8)]);
       } else {
         const float x = float(rng.bounded(640)), y = float(rng.bounded(640));
-        form.PointerDown(1, 0, x, y);
-        for (int move = 0, n = 1 + int(rng.bounded(4)); move < n; ++move)
-          form.PointerMove(1, 0, x + float(rng.bounded(-90, 90)), y + float(rng.bounded(-90, 90)));
-        form.PointerUp(1, 0, x, y);
+        using Action = PointerEvent::Action;
+        form.Pointer({Action::kPress, 1, 0, x, y});
+        for (int move = 0, n = 1 + int(rng.bounded(4)); move < n; ++move) {
+          form.Pointer({Action::kMove, 1, 0, x + float(rng.bounded(-90, 90)),
+                        y + float(rng.bounded(-90, 90))});
+        }
+        form.Pointer({Action::kRelease, 1, 0, x, y});
       }
       if (rng.bounded(10) == 0)
         picture.Repaint(), picture.Flush();

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace lesson {
+
+class Host;
+
+// Tells a screen reader of a description's changes at most once per
+// interval: the first change of a quiet spell at once, and the last of the
+// changes that come while the interval runs once it has run out. A drag
+// changes the plane's description at every pointer move; this keeps it from
+// flooding the reader.
+class Announcer {
+ public:
+  explicit Announcer(Host& host) : host_(host) {}
+
+  // The description the reader has from the start, unannounced.
+  void Start(std::string told) { told_ = std::move(told); }
+  void Describe(const std::string& description);
+  // The interval the host was asked for has run out.
+  void QuietEnded();
+
+ private:
+  Host& host_;
+  std::string told_;  // what the reader was told last
+  bool quiet_ = false;
+  std::optional<std::string> pending_;
+};
+
+}  // namespace lesson

@@ -1,0 +1,127 @@
+// The pupil's input on its way to the lesson, and the lesson's waits.
+//
+// The page calls into the lesson only when it is idle. Input that arrives
+// while the lesson runs (a handler, or an animation's wait) is queued; a
+// waiting animation wakes and runs the queue itself, nested inside its wait,
+// as a desktop window processes its events during a wait. Events are queued
+// as the browser reports them, by the kinds of web/Boundary.h; the lesson
+// maps them to its own input (web/input/DomInput.h).
+mergeInto(LibraryManager.library, {
+  $LessonInput__deps: ['$LessonEnd'],
+  // The page starts the lesson through the module: module.startLesson().
+  $LessonInput__postset: "Module['startLesson'] = LessonInput.start;",
+  $LessonInput: {
+    Kind: { click: 1, key: 2, input: 3, compositionEnd: 4, toggle: 5, focus: 6, pointer: 7,
+            planeKey: 8, resize: 9, quiet: 10 },
+    queue: [],      // events the lesson has not taken yet
+    waiter: null,   // wakes the waiting lesson
+    busy: false,    // the page has called into the lesson
+    stopped: false, // the lesson has ended, or cannot go on
+
+    // Starts the lesson: it builds the page's window and draws the plane.
+    // Input that comes meanwhile (the page's room) waits in the queue. False
+    // where the lesson could not start.
+    start: function () {
+      LessonInput.busy = true;
+      try {
+        _lesson_start();
+      } catch (e) {
+        LessonEnd.stop('start: ' + e);
+        return false;
+      } finally {
+        LessonInput.busy = false;
+      }
+      LessonInput.run();
+      return !LessonInput.stopped;
+    },
+
+    // Queues an event: its kind, up to eight numbers, and a text.
+    post: function (kind, numbers, text) {
+      if (LessonInput.stopped)
+        return;
+      const queue = LessonInput.queue;
+      const last = queue[queue.length - 1];
+      const isMove = (e) => e.kind === LessonInput.Kind.pointer && e.numbers[0] === 1 &&
+        e.numbers[1] < 0;
+      const event = { kind: kind, numbers: numbers, text: text || '' };
+      if (last && isMove(last) && isMove(event))
+        last.numbers = numbers;  // moves not yet taken merge, as a window system's do
+      else
+        queue.push(event);
+      if (LessonInput.waiter)
+        LessonInput.waiter();
+      else
+        LessonInput.run();
+    },
+
+    // Calls the lesson to take the queue, when it is idle. A call that fails
+    // leaves the lesson unable to go on.
+    run: function () {
+      if (LessonInput.busy || !LessonInput.queue.length || LessonInput.stopped)
+        return;
+      LessonInput.busy = true;
+      let done;
+      try {
+        done = Promise.resolve(ccall('lesson_run_input', null, [], [], { async: true }));
+      } catch (e) {
+        done = Promise.reject(e);
+      }
+      done.catch((e) => LessonEnd.stop('lesson: ' + e)).finally(() => {
+        LessonInput.busy = false;
+        LessonInput.run();
+      });
+    },
+
+    // Whether the lesson has yet to take an edit of the box at that row.
+    editPending: function (row) {
+      const Kind = LessonInput.Kind;
+      return LessonInput.queue.some((e) => (e.kind === Kind.input ||
+        e.kind === Kind.compositionEnd) && e.numbers[0] === row);
+    },
+
+    // The oldest event, which the lesson takes.
+    take: function () {
+      return LessonInput.queue.shift();
+    },
+
+    // The lesson waits: it sleeps until the time is up or input arrives.
+    sleep: function (ms, wakeUp) {
+      if (LessonInput.queue.length) {
+        wakeUp();
+        return;
+      }
+      const timer = setTimeout(() => {
+        LessonInput.waiter = null;
+        wakeUp();
+      }, Math.max(0, Math.ceil(ms)));
+      LessonInput.waiter = () => {
+        clearTimeout(timer);
+        LessonInput.waiter = null;
+        wakeUp();
+      };
+    },
+  },
+
+  // The one call that suspends the lesson (listed in ASYNCIFY_IMPORTS).
+  web_wait__deps: ['$Asyncify', '$LessonInput'],
+  web_wait: function (ms) {
+    return Asyncify.handleSleep((wakeUp) => LessonInput.sleep(ms, wakeUp));
+  },
+
+  // The event's text goes straight into the memory the lesson gives for it.
+  web_next_event__deps: ['$LessonInput'],
+  web_next_event: function (numbers, text, capacity) {
+    const event = LessonInput.take();
+    if (!event)
+      return 0;
+    for (let i = 0; i < 8; i++)
+      HEAPF64[(numbers >> 3) + i] = Number(event.numbers[i]) || 0;
+    stringToUTF8(event.text, text, capacity);
+    return event.kind;
+  },
+
+  web_quiet_after__deps: ['$LessonInput'],
+  web_quiet_after: function (ms) {
+    setTimeout(() => LessonInput.post(LessonInput.Kind.quiet, []), ms);
+  },
+});

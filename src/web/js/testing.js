@@ -1,0 +1,66 @@
+// The page's test object, window.lessonTest: what the browser's tests and
+// benchmarks observe of the lesson and how they drive it, in one documented
+// place apart from the lesson's own calls.
+//
+//   idle()            the lesson has taken all input and runs nothing
+//   busy()            the lesson runs: a handler, or an animation's wait
+//   deepestWait       the most waits in progress at which the lesson took an
+//                     event, once trackWaits() has been called
+//   post(kind, numbers, text)
+//                     queues a raw event as the page's handlers do; Kind
+//                     names the kinds (web/Boundary.h)
+//   watchDraws(see)   see(ops) sees every display list the canvas runs
+//   canvas(), texts(), ascentPerPixel()
+//                     the plane's canvas, its texts by number, the face's ascent
+//   problems()        the page's log of problems
+mergeInto(LibraryManager.library, {
+  $LessonTest__deps: ['$LessonInput', '$LessonCanvas'],
+  $LessonTest__postset: 'LessonTest.Kind = LessonInput.Kind; window.lessonTest = LessonTest;',
+  $LessonTest: {
+    Kind: null,
+    idle: function () {
+      return !LessonInput.busy && LessonInput.queue.length === 0;
+    },
+    busy: function () {
+      return LessonInput.busy;
+    },
+    post: function (kind, numbers, text) {
+      LessonInput.post(kind, numbers, text);
+    },
+    deepestWait: 0,
+    // The waits in progress are read from the lesson as it takes each event.
+    trackWaits: function () {
+      const take = LessonInput.take;
+      LessonInput.take = function () {
+        const event = take();
+        if (event)
+          LessonTest.deepestWait = Math.max(LessonTest.deepestWait, _lesson_waits());
+        return event;
+      };
+    },
+    see: null,
+    watchDraws: function (see) {
+      if (LessonTest.see === null) {
+        const draw = LessonCanvas.draw;
+        LessonCanvas.draw = function (ops) {
+          if (LessonTest.see)
+            LessonTest.see(ops);
+          draw(ops);
+        };
+      }
+      LessonTest.see = see || false;
+    },
+    canvas: function () {
+      return LessonCanvas.canvas;
+    },
+    texts: function () {
+      return LessonCanvas.texts;
+    },
+    ascentPerPixel: function () {
+      return LessonCanvas.ascentPerPixel;
+    },
+    problems: function () {
+      return Module['lessonNotice'].problems;
+    },
+  },
+});
