@@ -51,6 +51,7 @@ enum WebEvent {
   kPlaneKeyEvent = 8,        // shiftKey, ctrlKey, altKey; text: the key's name, on the plane
   kResizeEvent = 9,          // width, height: the room the page gives the lesson, in CSS pixels
   kQuietEvent = 10,          // the quiet interval asked for has run out
+  kLinkEvent = 11,           // text: the query of the page's address, once it has started
 };
 inline constexpr int kEventNumbers = 8;
 

@@ -8,6 +8,7 @@
 
 #include "lesson/app/Form1.h"
 #include "lesson/app/Notices.h"
+#include "lesson/app/Preparation.h"
 #include "lesson/surface/Numeric.h"
 #include "web/Boundary.h"
 #include "web/input/DomInput.h"
@@ -104,6 +105,9 @@ void WebHost::Run(int kind, const double* n, const char* text) {
       break;
     case kQuietEvent:
       form.QuietIntervalEnded();
+      break;
+    case kLinkEvent:
+      Preparation::FromQuery(text).ApplyTo(form);
       break;
     default:
       break;

@@ -12,16 +12,17 @@ mergeInto(LibraryManager.library, {
   $LessonInput__postset: "Module['startLesson'] = LessonInput.start;",
   $LessonInput: {
     Kind: { click: 1, key: 2, input: 3, compositionEnd: 4, toggle: 5, focus: 6, pointer: 7,
-            planeKey: 8, resize: 9, quiet: 10 },
+            planeKey: 8, resize: 9, quiet: 10, link: 11 },
     queue: [],      // events the lesson has not taken yet
     waiter: null,   // wakes the waiting lesson
     busy: false,    // the page has called into the lesson
     stopped: false, // the lesson has ended, or cannot go on
 
     // Starts the lesson: it builds the page's window and draws the plane.
-    // Input that comes meanwhile (the page's room) waits in the queue. False
-    // where the lesson could not start.
-    start: function () {
+    // Input that comes meanwhile (the page's room) waits in the queue. Then
+    // the example a link prepares (the query of the page's address) is set
+    // up as a pupil would. False where the lesson could not start.
+    start: function (query) {
       LessonInput.busy = true;
       try {
         _lesson_start();
@@ -31,6 +32,8 @@ mergeInto(LibraryManager.library, {
       } finally {
         LessonInput.busy = false;
       }
+      if (query)
+        LessonInput.post(LessonInput.Kind.link, [], query);
       LessonInput.run();
       return !LessonInput.stopped;
     },

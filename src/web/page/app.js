@@ -35,7 +35,7 @@
 
   function run(lesson) {
     started = true;
-    if (!lesson.startLesson())
+    if (!lesson.startLesson(location.search))
       return;
     document.documentElement.dataset.lesson = 'ready';
     // The frame after this one shows the plane: its time is kept.

@@ -1,0 +1,87 @@
+#include "desktop/app/Options.h"
+
+namespace lesson {
+
+namespace {
+
+bool IsFlag(const std::string& name) {
+  return name == "quick" || name == "draw";
+}
+
+}  // namespace
+
+Options ReadOptions(const std::vector<std::string>& arguments) {
+  Options options;
+  for (std::size_t i = 0; i < arguments.size() && options.error.empty(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--help" || argument == "-h") {
+      options.help = true;
+      continue;
+    }
+    if (argument.rfind("--", 0) != 0) {
+      const bool toolkits = argument.rfind('-', 0) == 0;
+      // A value after the toolkit's option (-style Fusion) is the toolkit's too.
+      if (toolkits && i + 1 < arguments.size() && arguments[i + 1].rfind('-', 0) != 0)
+        ++i;
+      else if (!toolkits)
+        options.error = "余分な引数です: " + argument + "\nunexpected argument: " + argument;
+      continue;
+    }
+    const std::size_t equals = argument.find('=');
+    const std::string name = argument.substr(2, equals == std::string::npos ? equals : equals - 2);
+    std::string value;
+    if (equals != std::string::npos) {
+      value = argument.substr(equals + 1);
+    } else if (IsFlag(name)) {
+      value = "1";
+    } else if (i + 1 < arguments.size()) {
+      value = arguments[++i];
+    } else if (name == "size" || name == "a" || name == "b" || name == "aux") {
+      options.error = "--" + name + " には値が要ります\n--" + name + " needs a value";
+      break;
+    }
+    switch (options.preparation.Take(name, value)) {
+      case Preparation::Taken::kYes:
+        break;
+      case Preparation::Taken::kUnknownName:
+        options.error = "知らないオプションです: --" + name + "\nunknown option: --" + name;
+        break;
+      case Preparation::Taken::kUnreadableValue:
+        options.error = "--" + name + " の値 \"" + value + "\" は読めません\n--" + name +
+                        ": cannot read the value \"" + value + "\"";
+        break;
+    }
+  }
+  return options;
+}
+
+std::string Usage(const std::string& program) {
+  return "使い方: " + program + R"( [オプション]
+１次関数 y = ax + b のグラフの授業を開きます。オプションで、例を用意した状態で始められます。
+  --size 大きさ   座標平面の大きさ: 1〜4、または 小、中、大、特大
+  --a 文字列      傾き a の欄に入力する文字列 (2、-0.5、2/3 など)
+  --b 文字列      切片 b の欄に入力する文字列
+  --quick         Quick にチェックを入れる (アニメーションを待たずにかく)
+  --draw          グラフをかく
+  --aux A|C|AC    グラフをかいたあと、補助線A、補助線C、またはその両方をかく
+  --help          この説明を表示する
+
+Usage: )" +
+         program +
+         R"( [options]
+Opens the lesson on the graph of the linear function y = ax + b. The options
+start it with an example prepared.
+  --size SIZE     size of the coordinate plane: 1 to 4, or 小, 中, 大, 特大
+  --a TEXT        the text typed into the box for the slope a (2, -0.5, 2/3 ...)
+  --b TEXT        the text typed into the box for the intercept b
+  --quick         tick Quick (draw without the animations' pauses)
+  --draw          draw the graph
+  --aux A|C|AC    after drawing, draw line A, the slope triangle (C), or both
+  --help          show this help
+
+例 / example:
+  )" + program +
+         " --size 大 --a 2/3 --b -1 --quick --draw --aux AC\n";
+}
+
+}  // namespace lesson

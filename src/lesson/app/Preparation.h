@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lesson {
+
+class Form1;
+
+// An example a teacher prepares for the pupils, by a link's parameters or
+// the program's options: the plane's size, the texts of a and b, Quick, the
+// graph and the constructions. It is applied to a lesson that has started as
+// ever, as if a pupil did each step by hand, through the same handlers.
+//
+// A link can be written by anyone: a setting of unknown name or unreadable
+// value is refused (a link leaves it out, the command line stops), and the
+// texts of a and b go into their boxes as typed text, read as the lesson
+// reads any.
+class Preparation {
+ public:
+  enum class Taken { kYes, kUnknownName, kUnreadableValue };
+
+  // One setting by its name and value:
+  //   size   1 to 4, or 小 中 大 特大 (the size buttons)
+  //   a, b   the texts typed into the two boxes (cut where a box would)
+  //   quick  1: Quick ticked, 0: not
+  //   draw   1: the graph drawn, 0: not
+  //   aux    A, C or AC: after drawing, line A, the slope triangle, or both
+  //          in that order
+  // A later setting of a name takes the place of an earlier one.
+  Taken Take(std::string_view name, std::string_view value);
+
+  // Every setting of a URL's query ("a=2/3&b=-1", with or without "?"),
+  // its names and values percent-decoded as a browser does; those refused
+  // are left out.
+  static Preparation FromQuery(std::string_view query);
+
+  bool Empty() const;
+  // Applies the settings to the lesson in the order above.
+  void ApplyTo(Form1& form) const;
+
+ private:
+  std::optional<std::int16_t> size_;  // the size button's index
+  std::optional<std::string> slope_;
+  std::optional<std::string> intercept_;
+  std::optional<bool> quick_;
+  bool draw_ = false;
+  bool lineA_ = false;
+  bool triangle_ = false;
+};
+
+}  // namespace lesson
