@@ -69,6 +69,9 @@ def test_one_file_from_disk(page):
     graph_drawn(page)
     assert page.js("document.fonts.check('16px LessonGothic')")
     assert page.problems() == []
+    # A teacher's link to the file prepares its example as the served page's.
+    page.open(one_file.resolve().as_uri() + "?a=2/3&b=1&draw=1")
+    page.says("グラフ y = 2/3 x + 1。")
 
 
 def test_own_files_only_and_no_dynamic_code(page, server):

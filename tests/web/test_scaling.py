@@ -9,6 +9,7 @@ of a tablet, a full-HD screen and a portrait tablet are saved there."""
 import math
 import os
 import re
+import subprocess
 
 import pytest
 
@@ -130,8 +131,29 @@ def test_a_drag_on_the_scaled_plane(page, server, width, height):
     check_drag(page)
 
 
-# The ink of each shown label's text beyond the box that clips it, in CSS
-# pixels (Chromium's canvas measures a text's ink; WebKit's reports its advance).
+def dark_pixels(page, left, top, right, bottom):
+    """How many pixels of the page's screenshot within those CSS pixels are
+    (nearly) black."""
+    png = page.driver.get_screenshot_as_png()
+    ratio = page.js("window.devicePixelRatio")
+    box = [round(v * ratio) for v in (left, top, right - left, bottom - top)]
+    rgb = subprocess.run(["convert", "png:-", "-crop", "%dx%d+%d+%d" % tuple(box[2:] + box[:2]),
+                          "-depth", "8", "rgb:-"], input=png, capture_output=True,
+                         check=True).stdout
+    return sum(1 for i in range(0, len(rgb), 3) if max(rgb[i:i + 3]) < 100)
+
+
+@pytest.mark.parametrize("width, height", SIZES + [(1280, 800)])
+def test_the_equations_plus_shows_whole(page, server, width, height):
+    """The right arm of "χ＋" shows between the label's box, which its text
+    outgrows, and the box for b."""
+    page.open(server.url, width, height)
+    label, box = (rect(page, name) for name in ("Label2", "Text2"))
+    middle = label[1] + label[3] * 17 / 33
+    dark = dark_pixels(page, label[0] + label[2] + 1, middle - 3, box[0] - 1, middle + 3)
+    assert dark >= box[0] - label[0] - label[2] - 2
+
+
 def test_pixel_ratio_two(server):
     """1920 x 1080 CSS pixels at twice the pixels: a 3840 x 2160 screen. Only
     Chromium can be given another pixel ratio here."""

@@ -1,9 +1,12 @@
 #include "desktop/app/ControlWidgets.h"
 
 #include <QCheckBox>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cmath>
 
 #include "desktop/app/Fonts.h"
 #include "desktop/surface/PictureBox.h"
@@ -69,9 +72,19 @@ QWidget* MakeControlWidget(const ControlSpec& control, const QString& name, QWid
       palette.setColor(QPalette::Window, ToQColor(*control.background));
     widget->setPalette(palette);
   }
-  // Labels lie beneath the other controls, which may cover parts of them.
-  if (control.kind == ControlKind::kLabel)
+  if (control.kind == ControlKind::kLabel) {
+    // Labels lie beneath the other controls, which may cover parts of them.
     widget->lower();
+    // A label's text shows whole, also where the face makes it wider than
+    // its box ("ｙ＝ … χ＋" in IPAPGothic): the label reaches as far as its
+    // text, with room for the font one pixel larger, as a scale may round it.
+    const QFont font = widget->font();
+    const double pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    const double advance = QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(control.text));
+    const int reach = static_cast<int>(std::ceil(advance * (pixels + 1) / pixels)) + 1;
+    if (reach > control.width)
+      widget->resize(reach, control.height);
+  }
   return widget;
 }
 

@@ -13,7 +13,9 @@ enum class ControlKind { kTextBox, kButton, kLabel, kCheckBox, kPicture };
 
 // One control of the window: its name (with the index for members of a
 // control array), kind, text, place in client-area pixels, font and colours.
-// The table lists the controls in tab order.
+// The table lists the controls in tab order. A label's text is shown whole:
+// where the face makes it wider than the label's box, it runs on beyond the
+// box, beneath the controls there.
 struct ControlSpec {
   const char* name;
   int index;  // -1 for a control that is not part of an array

@@ -13,6 +13,7 @@
 //   canvas(), texts(), ascentPerPixel()
 //                     the plane's canvas, its texts by number, the face's ascent
 //   problems()        the page's log of problems
+//   abort(what)       makes the lesson stop inside, as a fault in it would
 mergeInto(LibraryManager.library, {
   $LessonTest__deps: ['$LessonInput', '$LessonCanvas'],
   $LessonTest__postset: 'LessonTest.Kind = LessonInput.Kind; window.lessonTest = LessonTest;',
@@ -61,6 +62,13 @@ mergeInto(LibraryManager.library, {
     },
     problems: function () {
       return Module['lessonNotice'].problems;
+    },
+    abort: function (what) {
+      try {
+        abort(what);
+      } catch (e) {
+        // The abort's own exception, which a fault inside would raise.
+      }
     },
   },
 });

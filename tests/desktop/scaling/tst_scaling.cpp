@@ -76,6 +76,30 @@ class ScalingTest : public QObject {
     QCOMPARE(l.W(l.form.Check2)->font().pixelSize(), 12);
     QVERIFY(l.window.PictureImage().Image() == before);
   }
+
+  // The equation "ｙ＝ a χ＋ b" reads whole: the right arm of its "＋" shows
+  // between the label's box and the box for b, at the base size and larger.
+  void theEquationsPlusShowsWhole_data() {
+    QTest::addColumn<QSize>("room");
+    QTest::newRow("scale 1") << QSize(1024, 687);
+    QTest::newRow("1920 x 1080") << QSize(1920, 1080);
+  }
+  void theEquationsPlusShowsWhole() {
+    QFETCH(QSize, room);
+    WindowLesson l;
+    l.window.resize(room);
+    l.window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&l.window));
+    const WindowScale s = WindowScale::Fit(room.width(), room.height());
+    const QImage shot = l.window.grab().toImage();
+    const PixelRect arm = s.Map({914, 252, 5, 10});  // right of the label's 226 pixels
+    int ink = 0;
+    for (int y = arm.top; y < arm.top + arm.height; ++y) {
+      for (int x = arm.left; x < arm.left + arm.width; ++x)
+        ink += qGray(shot.pixel(x, y)) < 100 ? 1 : 0;
+    }
+    QVERIFY2(ink >= arm.width, qPrintable(QString("%1 ink pixels").arg(ink)));
+  }
 };
 
 QTEST_MAIN(ScalingTest)
