@@ -71,11 +71,11 @@ class LessonWindow final : public QWidget, private Host {
   // --- Host (app/DesktopHost.cpp) --------------------------------------------
   void Wait(std::int32_t ms) override;
   void End() override;
+  void Announce(const std::string& planeDescription) override;
+  void StartQuietInterval(std::int32_t ms) override;
   void ControlChanged(Control& control) override;
   void FocusChanged() override;
   void PictureChanged() override;
-  void Announce(const std::string& planeDescription) override;
-  void StartQuietInterval(std::int32_t ms) override;
 
   void BuildControls();
   void ConnectHandlers();

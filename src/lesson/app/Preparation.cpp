@@ -3,6 +3,7 @@
 #include <array>
 
 #include "lesson/app/Form1.h"
+#include "lesson/graph/ReadNumber.h"
 
 namespace lesson {
 
@@ -34,16 +35,6 @@ std::optional<bool> Flag(std::string_view value) {
   return std::nullopt;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
-}
-
 // A query's name or value as a form encodes it: "+" a blank, "%hh" a byte;
 // a "%" without two hex digits stays as it is.
 std::string Decode(std::string_view text) {
@@ -52,9 +43,9 @@ std::string Decode(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '+') {
       out += ' ';
-    } else if (text[i] == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
-               HexDigit(text[i + 2]) >= 0) {
-      out += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
+    } else if (text[i] == '%' && i + 2 < text.size() && HexValue(text[i + 1]) >= 0 &&
+               HexValue(text[i + 2]) >= 0) {
+      out += static_cast<char>(HexValue(text[i + 1]) * 16 + HexValue(text[i + 2]));
       i += 2;
     } else {
       out += text[i];

@@ -27,16 +27,6 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-int HexValue(char c) {
-  if (IsDigit(c))
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
-}
-
 // Parses a hexadecimal digit string with the C library's correctly rounded
 // hexadecimal reader.
 std::optional<double> FromHexDigits(const std::string& hex) {
@@ -72,6 +62,16 @@ std::optional<double> ReadPrefixed(const std::string& s, std::size_t at, bool he
 }
 
 }  // namespace
+
+int HexValue(char c) {
+  if (IsDigit(c))
+    return c - '0';
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  return -1;
+}
 
 std::optional<double> ReadNumber(std::string_view text) {
   const std::string s = WithoutBlanks(text);

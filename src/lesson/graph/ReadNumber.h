@@ -16,4 +16,8 @@ namespace lesson {
 // beyond the range of a double.
 std::optional<double> ReadNumber(std::string_view text);
 
+// The value of a hexadecimal digit (either case), or -1 for any other
+// character.
+int HexValue(char c);
+
 }  // namespace lesson
