@@ -76,14 +76,15 @@ QWidget* MakeControlWidget(const ControlSpec& control, const QString& name, QWid
     // Labels lie beneath the other controls, which may cover parts of them.
     widget->lower();
     // A label's text shows whole, also where the face makes it wider than
-    // its box ("ｙ＝ … χ＋" in IPAPGothic): the label reaches as far as its
-    // text, with room for the font one pixel larger, as a scale may round it.
+    // its box ("ｙ＝ … χ＋" in IPAPGothic): such a label reaches as far as
+    // its text, with room for the font one pixel larger, as a scale may
+    // round it.
     const QFont font = widget->font();
     const double pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
     const double advance = QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(control.text));
-    const int reach = static_cast<int>(std::ceil(advance * (pixels + 1) / pixels)) + 1;
-    if (reach > control.width)
-      widget->resize(reach, control.height);
+    if (advance > control.width)
+      widget->resize(static_cast<int>(std::ceil(advance * (pixels + 1) / pixels)) + 1,
+                     control.height);
   }
   return widget;
 }

@@ -1,5 +1,7 @@
 #include "desktop/input/BoxKeys.h"
 
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -10,6 +12,8 @@ namespace lesson {
 
 bool BoxKeys::eventFilter(QObject* watched, QEvent* event) {
   auto* box = qobject_cast<QLineEdit*>(watched);
+  if (box != nullptr && event->type() == QEvent::InputMethod)
+    return Compose(box, static_cast<QInputMethodEvent*>(event));
   if (event->type() != QEvent::KeyPress || box == nullptr)
     return false;
   const auto* press = static_cast<QKeyEvent*>(event);
@@ -20,6 +24,20 @@ bool BoxKeys::eventFilter(QObject* watched, QEvent* event) {
   if (typed.empty() || folded == typed || !box->isEnabled())
     return false;
   box->insert(QString::fromStdString(folded));
+  return true;
+}
+
+// An input method's finished text reaches the box folded, in place of the
+// text composed.
+bool BoxKeys::Compose(QLineEdit* box, QInputMethodEvent* event) {
+  const std::string commit = event->commitString().toStdString();
+  const std::string folded = FoldTyped(commit);
+  if (folded == commit)
+    return false;
+  QInputMethodEvent replaced(event->preeditString(), event->attributes());
+  replaced.setCommitString(QString::fromStdString(folded), event->replacementStart(),
+                           event->replacementLength());
+  QCoreApplication::sendEvent(box, &replaced);
   return true;
 }
 

@@ -1,5 +1,8 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFontMetricsF>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -73,6 +76,12 @@ class WindowTest : public QObject {
     QCOMPARE(QString(w->metaObject()->className()), kind);
     QString shown = w->property("text").toString();
     QCOMPARE(shown, text);
+    // A label its text outgrows in this face reaches as far as its text.
+    if (const double advance = QFontMetricsF(w->font()).horizontalAdvance(text);
+        kind == "QLabel" && advance > place.width()) {
+      QVERIFY(w->width() >= advance);
+      place.setWidth(w->width());
+    }
     QCOMPARE(w->geometry(), place);
     QCOMPARE(w->font().pixelSize(), pixels);
     QCOMPARE(w->font().bold(), bold);
@@ -124,6 +133,24 @@ class WindowTest : public QObject {
     l.W(l.form.Text2)->setFocus();
     QTest::keyClick(l.W(l.form.Text2), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), l.W(l.form.Text2));
+  }
+
+  // Full-width digits, signs, point and slash typed, or composed by an
+  // input method, reach the box as ASCII; the lesson reads what it shows.
+  void fullWidthTypingReachesTheBoxAsAscii() {
+    WindowLesson l;
+    for (const QChar c : QStringLiteral("－１／２")) {
+      QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+      QCoreApplication::sendEvent(l.W(l.form.Text1), &typed);
+    }
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("３．５"));
+    QCoreApplication::sendEvent(l.W(l.form.Text2), &composed);
+    QCOMPARE(l.W(l.form.Text1)->text(), QStringLiteral("-1/2"));
+    QCOMPARE(l.form.Text2.Text(), std::string("3.5"));
+    l.W(l.form.Command5)->click();
+    QCOMPARE(l.form.State().SlopeA, -0.5);
+    QCOMPARE(l.form.State().InterceptB, 3.5f);
   }
 
   // A text the lesson cannot read comes back selected in its box, and the
