@@ -17,7 +17,7 @@ cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz >/dev/null
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for target in read_number coefficients clip constructions; do
+for target in read_number coefficients clip constructions digits; do
   mkdir -p "build-fuzz/corpus/$target"
   start=$(date +%s%N)
   log="build-fuzz/$target.log"

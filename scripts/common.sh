@@ -1,8 +1,10 @@
 # Shared by run.sh and test.sh: installs what is missing and builds.
 
 # Packages the build needs, and those the tests and the program need besides.
-# librsvg2-bin renders the icon's PNG sizes from its SVG.
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic librsvg2-bin)
+# librsvg2-bin renders the icon's PNG sizes from its SVG. libfmt-dev's
+# headers write the decimal digits of every number the plane shows (used
+# header-only, so the program links no library of it).
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic librsvg2-bin libfmt-dev)
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick
   # The accessibility test reads the window as a screen reader does: the
   # AT-SPI bus and registry, a private session bus, and Python's client.
@@ -12,8 +14,9 @@ TEST_PACKAGES=(xvfb xauth xdotool imagemagick
 # xdotool and x11-utils (xprop) start its program and look at the window.
 PACKAGE_PACKAGES=(debhelper dpkg-dev lintian desktop-file-utils appstream file xvfb xauth xdotool
   x11-utils)
-# The fuzz targets: clang with libFuzzer and the sanitizer runtimes.
-FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The fuzz targets: clang with libFuzzer and the sanitizer runtimes, and
+# libfmt-dev for the core's number texts they compile.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev libfmt-dev)
 # The static checks of scripts/static-checks.sh: ESLint for the page's
 # JavaScript besides the C++ checkers.
 CHECK_PACKAGES=(clang-tidy cppcheck eslint)
@@ -21,9 +24,10 @@ CHECK_PACKAGES=(clang-tidy cppcheck eslint)
 # WebAssembly (it brings clang and node); g++ builds the tool that lists the
 # lesson's texts; fonttools (pyftsubset) with python3-brotli makes the font's
 # WOFF2 subset from the desktop's face; librsvg2-bin renders the page's
-# icons from the program's SVG icon.
+# icons from the program's SVG icon; libfmt-dev's headers, compiled by
+# Emscripten as by the desktop's build, write the numbers' decimal digits.
 WEB_PACKAGES=(emscripten cmake ninja-build g++ python3 fonttools python3-brotli
-  fonts-ipafont-gothic librsvg2-bin)
+  fonts-ipafont-gothic librsvg2-bin libfmt-dev)
 # The browser's tests drive real engines through WebDriver: Chromium with its
 # driver, WebKitGTK's MiniBrowser with its driver on an Xvfb display, and
 # Selenium's Python client under pytest.

@@ -13,7 +13,9 @@
 #include "lesson/graph/Coefficients.h"
 #include "lesson/graph/GraphGeometry.h"
 #include "lesson/graph/ReadNumber.h"
+#include "lesson/surface/DecimalText.h"
 #include "lesson/surface/Numeric.h"
+#include "properties/DigitsReference.h"
 #include "properties/NumberReference.h"
 
 namespace lesson::fuzz {
@@ -29,6 +31,10 @@ std::string Show(double v) {
 
 std::string Show(const std::optional<double>& v) {
   return v ? Show(*v) : "out of range";
+}
+
+std::string Show(const DecimalDigits& d) {
+  return d.digits + " x 10^" + std::to_string(d.exponent);
 }
 
 // Hands out the fuzzer's bytes as values; zeros once they run out.
@@ -339,6 +345,38 @@ std::string CheckConstructions(const std::uint8_t* data, std::size_t size) {
     calls.Stroke("triangle hypotenuse", F(t.endX), F(t.topY), x0, y0);
   }
   return calls.failure;
+}
+
+std::string CheckDigits(double v) {
+  if (!std::isfinite(v) || v == 0)
+    return {};
+  for (const int significant : {0, 10}) {
+    const DecimalDigits got = Digits(v, significant);
+    const DecimalDigits want = ReferenceDigits(v, significant);
+    if (got.digits != want.digits || got.exponent != want.exponent) {
+      return "Digits(" + Show(v) + ", " + std::to_string(significant) + ") = " + Show(got) +
+             ", expected " + Show(want);
+    }
+  }
+  return {};
+}
+
+std::string CheckDigits(const std::uint8_t* data, std::size_t size) {
+  return CheckDigits(Bytes(data, size).Raw<double>());
+}
+
+std::string CheckDigitsOfPowers() {
+  for (int e = -1074; e <= 1023; ++e) {
+    std::string failure = CheckDigits(std::ldexp(1.0, e));
+    if (!failure.empty())
+      return failure;
+  }
+  for (int e = -323; e <= 308; ++e) {
+    std::string failure = CheckDigits(*ReferenceNumber("1e" + std::to_string(e)));
+    if (!failure.empty())
+      return failure;
+  }
+  return {};
 }
 
 int Verdict(const std::string& failure) {

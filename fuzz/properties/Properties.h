@@ -36,6 +36,19 @@ std::string CheckClipSegment(const Segment& s, const Box& box);
 // behaviour meanwhile.
 std::string CheckConstructions(const std::uint8_t* data, std::size_t size);
 
+// Digits gives the same digits and exponent as the independent writing of
+// DigitsReference, both the shortest digits and the 10 that
+// SignedTextTenDigits rounds to. 0, infinities and NaN, which no caller
+// hands to Digits, pass unchecked.
+std::string CheckDigits(double v);
+// The first eight bytes are the double's bit pattern.
+std::string CheckDigits(const std::uint8_t* data, std::size_t size);
+// CheckDigits on every power of two, 2^-1074 to 2^1023 (from 2^-1021 up,
+// the doubles below each lie half as far apart as those above it), and on
+// the double nearest every power of ten, 10^-323 to 10^308, whose shortest
+// digits are a single 1.
+std::string CheckDigitsOfPowers();
+
 // What a fuzz target returns for a checked input: 0 when the property held;
 // otherwise the failure is printed and the process aborts, so that the
 // fuzzer keeps the input.

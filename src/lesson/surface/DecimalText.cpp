@@ -3,9 +3,21 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
+#include <iterator>
+#include <string_view>
+
+// {fmt} is used from its headers alone, so that every build of the core, the
+// browser's among them, compiles the same digit generation and links no
+// library for it. No number here is written with a locale's separators: a
+// fixed (empty) one keeps std::locale, some 180 KB of WebAssembly, out of
+// the browser's build.
+#define FMT_HEADER_ONLY 1
+#define FMT_STATIC_THOUSANDS_SEPARATOR 0
+#include <fmt/compile.h>
+#include <fmt/format.h>
 
 namespace lesson {
 
@@ -16,44 +28,31 @@ locale_t CLocale() {
   return c;
 }
 
-// The digits and exponent of printf's "%.*e", whatever character the locale
-// puts for the decimal point.
-DecimalDigits Scientific(double v, int significant) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, std::fabs(v));
+// The digits and decimal exponent of a positive number as {fmt} writes it,
+// plain ("0.0125", "1500") or with an exponent ("1.25e-07"): the exponent is
+// that of the first digit other than 0, and the zeros before that digit are
+// dropped; so are the trailing zeros when `trimTrailing`.
+DecimalDigits FromText(std::string_view text, bool trimTrailing) {
+  const std::size_t end = std::min(text.find('e'), text.size());
+  const std::size_t point = std::min(text.find('.'), end);
   DecimalDigits out;
-  const char* at = buffer;
-  for (; *at != '\0' && *at != 'e'; ++at) {
-    if (*at >= '0' && *at <= '9')
-      out.digits.push_back(*at);
+  out.digits.reserve(end);
+  out.digits.append(text.substr(0, point));
+  if (point < end)
+    out.digits.append(text.substr(point + 1, end - point - 1));
+  const std::size_t first = out.digits.find_first_not_of('0');
+  out.digits.erase(0, first);
+  if (trimTrailing)
+    out.digits.erase(out.digits.find_last_not_of('0') + 1);
+  out.exponent = static_cast<int>(point) - 1 - static_cast<int>(first);
+  if (end + 2 < text.size()) {
+    // "e+07", "e-300": the written exponent.
+    int written = 0;
+    for (const char c : text.substr(end + 2))
+      written = written * 10 + (c - '0');
+    out.exponent += text[end + 1] == '-' ? -written : written;
   }
-  if (*at == 'e')
-    out.exponent = std::atoi(at + 1);
   return out;
-}
-
-std::string Text(const DecimalDigits& d) {
-  return d.digits.substr(0, 1) + "." + d.digits.substr(1) + "e" + std::to_string(d.exponent);
-}
-
-// The same number of digits one unit in the last place up (+1) or down (-1).
-DecimalDigits Neighbour(DecimalDigits d, int step) {
-  for (std::size_t i = d.digits.size(); i-- > 0;) {
-    char& c = d.digits[i];
-    if (step > 0 ? c < '9' : c > '0') {
-      c = static_cast<char>(c + step);
-      if (d.digits[0] != '0')
-        return d;
-      break;
-    }
-    c = step > 0 ? '0' : '9';
-  }
-  // 99..9 up is 10..0, one place higher; 10..0 down is 99..9, one lower.
-  d.digits.assign(d.digits.size(), step > 0 ? '0' : '9');
-  if (step > 0)
-    d.digits[0] = '1';
-  d.exponent += step;
-  return d;
 }
 
 }  // namespace
@@ -67,20 +66,17 @@ std::optional<double> ReadCNumber(const std::string& text) {
 }
 
 DecimalDigits Digits(double v, int significant) {
+  // {fmt}'s shortest form ("{}") is the fewest digits that read back
+  // exactly and, of those, the nearest to v; it has no trailing zeros but
+  // where it writes a whole number plainly ("1500"). "{:.Ne}" writes N + 1
+  // correctly rounded digits. The formats are parsed at compile time, which
+  // spares the browser's build {fmt}'s writers of every other type.
+  fmt::memory_buffer text;
   if (significant > 0)
-    return Scientific(v, significant);
-  // The fewest digits that read back exactly, and of those the nearest:
-  // printf's correctly rounded digits, else (where the doubles about v lie
-  // unevenly apart) one of their neighbours.
-  const double magnitude = std::fabs(v);
-  for (int n = 1; n < 17; ++n) {
-    const DecimalDigits nearest = Scientific(v, n);
-    for (const DecimalDigits& d : {nearest, Neighbour(nearest, 1), Neighbour(nearest, -1)}) {
-      if (ReadCNumber(Text(d)) == magnitude)
-        return d;
-    }
-  }
-  return Scientific(v, 17);
+    fmt::format_to(std::back_inserter(text), FMT_COMPILE("{:.{}e}"), std::fabs(v), significant - 1);
+  else
+    fmt::format_to(std::back_inserter(text), FMT_COMPILE("{}"), std::fabs(v));
+  return FromText({text.data(), text.size()}, significant <= 0);
 }
 
 }  // namespace lesson
