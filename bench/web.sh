@@ -2,11 +2,12 @@
 # Builds the browser's lesson into dist/web and measures it in headless
 # Chromium (bench/web/measure.py), served on localhost. Prints one table: the
 # size of dist/web raw and gzipped, the time from navigation to the first
-# complete paint of the plane with a cold and a warm cache, a drag move of the
-# slope triangle against a naive canvas renderer of the same scene at pixel
-# ratio 1 and 2, and the main thread's time while line A animates. Medians;
-# the last line reads "web drag move N us, naive floor M us, ratio R" for the
-# worst case at ratio 1.
+# complete paint of the plane with a cold and a warm cache, the same in a
+# fresh browser under six-fold CPU throttling and without, each against a bare
+# page that paints the plane's grid, a drag move of the slope triangle against
+# a naive canvas renderer of the same scene at pixel ratio 1 and 2, and the
+# main thread's time while line A animates. Medians; the last line reads
+# "web drag move N us, naive floor M us, ratio R" for the worst case at ratio 1.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh

@@ -23,9 +23,10 @@ CHECK_PACKAGES=(clang-tidy cppcheck eslint)
 # The browser's lesson (./web.sh): Emscripten compiles the core to
 # WebAssembly (it brings clang and node); g++ builds the tool that lists the
 # lesson's texts; fonttools (pyftsubset) with python3-brotli makes the font's
-# WOFF2 subset from the desktop's face; librsvg2-bin renders the page's
-# icons from the program's SVG icon; libfmt-dev's headers, compiled by
-# Emscripten as by the desktop's build, write the numbers' decimal digits.
+# WOFF2 subset from the desktop's face, and draws the blank WOFF2 face of the
+# texts only a screen reader reads; librsvg2-bin renders the page's icons from
+# the program's SVG icon; libfmt-dev's headers, compiled by Emscripten as by
+# the desktop's build, write the numbers' decimal digits.
 WEB_PACKAGES=(emscripten cmake ninja-build g++ python3 fonttools python3-brotli
   fonts-ipafont-gothic librsvg2-bin libfmt-dev)
 # The browser's tests drive real engines through WebDriver: Chromium with its

@@ -150,6 +150,30 @@ def test_names_descriptions_and_the_plane(page, server, moment):
         assert [s for s, d in sizes.items() if CURRENT_SIZE in d] == ["小"]
 
 
+@pytest.mark.parametrize("moment", ["start", "after a lesson"])
+def test_unseen_texts_are_in_their_own_face(page, server, moment):
+    """What only a screen reader reads is laid out in the page's blank face
+    alone: a character that face lacked would have the browser look a
+    system face up for it, which made most of the page's first layout."""
+    page.open(server.url)
+    if moment != "start":
+        short_lesson(page)
+    cdp = page.driver.execute_cdp_cmd
+    cdp("DOM.enable", {})
+    cdp("CSS.enable", {})
+    try:
+        root = cdp("DOM.getDocument", {"depth": 0})["root"]["nodeId"]
+        unseen = cdp("DOM.querySelectorAll", {"nodeId": root,
+                                               "selector": "#descriptions > *, .unseen"})["nodeIds"]
+        assert len(unseen) > len(NAMES)
+        for node in unseen:
+            fonts = cdp("CSS.getPlatformFontsForNode", {"nodeId": node})["fonts"]
+            assert {f["familyName"] for f in fonts} <= {"LessonUnseen"}, fonts
+    finally:
+        cdp("CSS.disable", {})
+        cdp("DOM.disable", {})
+
+
 def test_the_equation_label_is_described(page, server):
     page.open(server.url)
     tree = nodes(page)

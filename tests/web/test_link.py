@@ -26,7 +26,7 @@ def start_state(page):
                    "[...document.querySelectorAll('#lesson button')].map(b => b.disabled)]")
 
 
-@pytest.mark.parametrize("query", ["prepared", "hostile", "none"])
+@pytest.mark.parametrize("query", ["prepared", "animated", "hostile", "none"])
 def test_link(page, server, query):
     page.open(server.url)
     ordinary = page.canvas(), start_state(page)
@@ -37,6 +37,14 @@ def test_link(page, server, query):
         page.says("1 目盛り 25 ピクセル（大きさ 大）", "補助線A あり", "横に 1、縦に 2/3")
         assert page.canvas() == expected
         assert (page.value("Text1"), page.value("Text2")) == ("2/3", "-1")
+    elif query == "animated":
+        # Without Quick the example's constructions wait between strokes,
+        # input running meanwhile; Quick ticked then lets them finish at once.
+        page.driver.get(server.url + "?a=2/3&b=1&draw=1&aux=AC")
+        page.wait("window.lessonTest && window.lessonTest.busy()")
+        page.click("Check2")
+        page.idle()
+        page.says("補助線A あり", "補助線C（傾きの三角形）あり")
     elif query == "hostile":
         page.open(server.url + "?" + HOSTILE)
         assert page.canvas() == ordinary[0]

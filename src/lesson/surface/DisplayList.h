@@ -138,8 +138,10 @@ class DisplayList {
   // may repeat.
   std::vector<Mark> marks_;
   std::size_t cursor_ = 0;
-  // The pixels show marks_[0, shown_); kUnknown when they show something else.
-  std::size_t shown_ = 0;
+  // The pixels show marks_[0, shown_); kUnknown when they show something
+  // else, as they do before the first flush: a front-end's pixels need not
+  // start white.
+  std::size_t shown_ = kUnknown;
   std::vector<Snapshot> snapshots_;
   // Where the next flush takes a snapshot.
   std::optional<std::size_t> wanted_;

@@ -43,7 +43,8 @@ int Whole(double v) {
 WebHost::WebHost(CanvasSurface& picture)
     : picture_(picture), text_(static_cast<std::size_t>(kBoxMaxLength) * 3 + 64) {}
 
-void WebHost::ShowAll() {
+void WebHost::Start(double width, double height) {
+  Fit(width, height);
   for (std::size_t row = 0; row < kControls.size(); ++row)
     ControlChanged(form_->Controls().At(row));
   FocusChanged();
@@ -137,8 +138,12 @@ void WebHost::End() {
   web_end(kEndedNotice, kRestartCaption);
 }
 
-void WebHost::Scale(double width, double height) {
+void WebHost::Fit(double width, double height) {
   scale_ = WindowScale::Fit(std::max(0, Whole(width)), std::max(0, Whole(height)));
+}
+
+void WebHost::Scale(double width, double height) {
+  Fit(width, height);
   for (std::size_t row = 0; row < kControls.size(); ++row)
     ControlChanged(form_->Controls().At(row));
   picture_.Repaint();

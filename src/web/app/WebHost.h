@@ -27,8 +27,9 @@ class WebHost final : public Host {
   explicit WebHost(CanvasSurface& picture);
 
   void Bind(Form1& form) { form_ = &form; }
-  // Shows every control as its model stands.
-  void ShowAll();
+  // Shows every control as its model stands, scaled to fit the page's room
+  // of width x height CSS pixels, then the focus and the picture.
+  void Start(double width, double height);
   // Runs the input the page has queued, each event as its handler.
   void RunQueuedInput();
   // Waits in progress, nested ones included.
@@ -46,6 +47,7 @@ class WebHost final : public Host {
   void Run(int kind, const double* numbers, const char* text);
   // The page gives the lesson this room: everything is scaled to fit it.
   void Scale(double width, double height);
+  void Fit(double width, double height);
 
   CanvasSurface& picture_;
   Form1* form_ = nullptr;

@@ -1,6 +1,7 @@
 // The lesson in the browser: the page loads this module and calls
-// lesson_start once, then lesson_run_input whenever input arrives while the
-// lesson is idle. Every other call goes from here to the page (Boundary.h).
+// lesson_start once, with the room it gives the lesson, then
+// lesson_run_input whenever input arrives while the lesson is idle. Every
+// other call goes from here to the page (Boundary.h).
 
 #include <emscripten.h>
 
@@ -60,14 +61,14 @@ void BuildPage(const Form1& form) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void lesson_start() {
+EMSCRIPTEN_KEEPALIVE void lesson_start(double width, double height) {
   using lesson::web::page;
   if (page != nullptr)
     return;
   page = new lesson::web::PageLesson;
   page->host.Bind(page->form);
   lesson::web::BuildPage(page->form);
-  page->host.ShowAll();
+  page->host.Start(width, height);
 }
 
 EMSCRIPTEN_KEEPALIVE void lesson_run_input() {

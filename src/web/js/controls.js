@@ -180,8 +180,9 @@ mergeInto(LibraryManager.library, {
         if (!LessonControls.settingFocus && row >= 0)
           LessonInput.post(LessonInput.Kind.focus, [row]);
       });
-      // The room the page gives the lesson, now and whenever it changes: a
-      // new window size, another screen, the browser's zoom.
+      // The room the page gives the lesson whenever it changes (it starts in
+      // the room there is): a new window size, another screen, the browser's
+      // zoom.
       const resized = () =>
         LessonInput.post(LessonInput.Kind.resize, [window.innerWidth, window.innerHeight]);
       const watchRatio = () => window.matchMedia('(resolution: ' + window.devicePixelRatio +
@@ -191,7 +192,6 @@ mergeInto(LibraryManager.library, {
       }, { once: true });
       window.addEventListener('resize', resized);
       watchRatio();
-      resized();
     });
   },
 

@@ -18,14 +18,15 @@ mergeInto(LibraryManager.library, {
     busy: false,    // the page has called into the lesson
     stopped: false, // the lesson has ended, or cannot go on
 
-    // Starts the lesson: it builds the page's window and draws the plane.
-    // Input that comes meanwhile (the page's room) waits in the queue. Then
+    // Starts the lesson in the room the page gives it: it builds the page's
+    // window at the scale that fits, so that the page is laid out and the
+    // plane drawn once. Input that comes meanwhile waits in the queue. Then
     // the example a link prepares (the query of the page's address) is set
     // up as a pupil would. False where the lesson could not start.
     start: function (query) {
       LessonInput.busy = true;
       try {
-        _lesson_start();
+        _lesson_start(window.innerWidth, window.innerHeight);
       } catch (e) {
         LessonEnd.stop('start: ' + e);
         return false;

@@ -21,7 +21,8 @@
     // loads: the lesson starts once it is there (or has failed, and the
     // system's font stands in).
     const font = Promise.all([document.fonts.load('16px ' + FACE),
-                              document.fonts.load('bold 27px ' + FACE)]).catch(() => {});
+                              document.fonts.load('bold 27px ' + FACE),
+                              document.fonts.load('16px LessonUnseen')]).catch(() => {});
     const module = window.createLessonModule({
       lessonNotice: notice,
       wasmBinary: window.lessonWasmBinary,  // set where the page is one file

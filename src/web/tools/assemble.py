@@ -1,7 +1,8 @@
 """Assembles the browser's lesson in OUT from what the build made in BUILD:
 the page, its style and script, the WebAssembly module, the subset of the
 Japanese gothic face (with its licence) that holds every character the
-window and the plane can show, the icons, the web app's manifest and the
+window and the plane can show, the blank face of the texts only a screen
+reader reads, the icons, the web app's manifest and the
 service worker that keeps it all for use without the network. Beside OUT
 goes the same lesson as one file that runs when opened from disk.
 
@@ -17,6 +18,8 @@ import subprocess
 import sys
 from pathlib import Path
 
+from fontTools.fontBuilder import FontBuilder
+from fontTools.pens.ttGlyphPen import TTGlyphPen
 from fontTools.ttLib import TTFont
 
 HERE = Path(__file__).resolve().parent
@@ -28,6 +31,11 @@ FACE_COPYRIGHT = Path("/usr/share/doc/fonts-ipafont-gothic/copyright")
 # Article 3.1 (4)): the subset is named for the lesson.
 FONT_NAME = "LessonGothic"
 FONT_FILE = "lesson-gothic.woff2"
+# The face of the texts a screen reader reads and nobody sees (style.css).
+UNSEEN_NAME = "LessonUnseen"
+UNSEEN_FILE = "lesson-unseen.woff2"
+# The lesson's core: every text it can say is made of its sources' characters.
+CORE = HERE.parents[1] / "lesson"
 ONE_FILE = "linear-function-lesson.html"
 # The page's own scripts, besides the module (lesson.js): in the order the
 # page loads them.
@@ -61,6 +69,40 @@ def subset_font(build, out):
     (out / "fonts").mkdir(parents=True, exist_ok=True)
     font.save(out / "fonts" / FONT_FILE)
     write_font_licence(out / "fonts" / "LICENSE.txt")
+
+
+def unseen_font(out):
+    """WOFF2 of a face, drawn here, that holds every character of ASCII and
+    of the core's sources, each as one blank glyph. The page's unseen texts
+    (what a screen reader reads of the window and the plane) are written in
+    it: in the page's face, which lacks most of their characters, laying
+    them out asks the system for a fallback face character by character,
+    most of the first layout's time. Their text, for a screen reader, is
+    the same in any face."""
+    chars = {chr(c) for c in range(0x20, 0x7f)}
+    for source in sorted(CORE.rglob("*")):
+        if source.suffix in (".h", ".cpp"):
+            chars.update(ch for ch in source.read_text(encoding="utf-8") if ord(ch) > 0x7e)
+    builder = FontBuilder(1000, isTTF=True)
+    builder.setupGlyphOrder([".notdef", "blank"])
+    builder.setupCharacterMap({ord(ch): "blank" for ch in chars})
+    # The browser's font checker takes no face without a single outline:
+    # .notdef, which no character maps to, is a box.
+    pen = TTGlyphPen(None)
+    pen.moveTo((100, 0))
+    pen.lineTo((100, 700))
+    pen.lineTo((500, 700))
+    pen.lineTo((500, 0))
+    pen.closePath()
+    builder.setupGlyf({".notdef": pen.glyph(), "blank": TTGlyphPen(None).glyph()})
+    builder.setupHorizontalMetrics({".notdef": (1000, 0), "blank": (1000, 0)})
+    builder.setupHorizontalHeader(ascent=880, descent=-120)
+    builder.setupNameTable({"familyName": UNSEEN_NAME, "styleName": "Regular",
+                            "psName": UNSEEN_NAME})
+    builder.setupOS2(sTypoAscender=880, sTypoDescender=-120, usWinAscent=880, usWinDescent=120)
+    builder.setupPost()
+    builder.font.flavor = "woff2"
+    builder.save(out / "fonts" / UNSEEN_FILE)
 
 
 def write_font_licence(path):
@@ -127,6 +169,7 @@ def main(build, out):
     for name in ("lesson.js", "lesson.wasm"):
         shutil.copy(build / "src" / "web" / name, out / name)
     subset_font(build, out)
+    unseen_font(out)
     (out / "icons").mkdir()
     for size in ICON_SIZES:
         subprocess.run(["rsvg-convert", "--width=%d" % size, "--height=%d" % size,
@@ -168,9 +211,10 @@ def single_page(out):
     policy allows exactly the page's own scripts and style, by their hashes.
     Each script stands on its own, so that a fault in one (damaged bytes of
     the module) leaves the others to say so."""
-    font = base64.b64encode((out / "fonts" / FONT_FILE).read_bytes()).decode()
-    style = (out / "style.css").read_text(encoding="utf-8").replace(
-        'url("fonts/%s")' % FONT_FILE, 'url("data:font/woff2;base64,%s")' % font)
+    style = (out / "style.css").read_text(encoding="utf-8")
+    for name in (FONT_FILE, UNSEEN_FILE):
+        font = base64.b64encode((out / "fonts" / name).read_bytes()).decode()
+        style = style.replace('url("fonts/%s")' % name, 'url("data:font/woff2;base64,%s")' % font)
     wasm = base64.b64encode((out / "lesson.wasm").read_bytes()).decode()
     read = lambda name: (out / name).read_text(encoding="utf-8")
     scripts = [read("notice.js"),
@@ -186,6 +230,10 @@ def single_page(out):
               "form-action 'none'" % (" ".join(csp_hash(s) for s in scripts), csp_hash(style)))
     page = re.sub(r'(http-equiv="Content-Security-Policy" content=")[^"]*', r"\g<1>" + policy, page)
     page = page.replace('<link rel="manifest" href="manifest.webmanifest">\n', "")
+    # What the page preloads is inside it.
+    page = re.sub(r'<!-- [^>]*-->\n(<link rel="preload"[^>]*>\n)+', "", page)
+    if 'rel="preload"' in page:
+        raise SystemExit("assemble: a preload left in the one-file page")
     page = page.replace('href="icons/icon-192.png"', 'href="data:image/png;base64,%s"' % icon)
     page = page.replace('<link rel="stylesheet" href="style.css">', "<style>%s</style>" % style)
     tags = "".join('<script src="%s" defer></script>\n' % name
