@@ -8,6 +8,7 @@ mergeInto(LibraryManager.library, {
     side: 0,           // the plane's side in plane pixels, from its row of the control table
     canvas: null,
     ctx: null,
+    drawn: false,      // the canvas has a picture
     snapshots: [],     // canvases, by slot
     texts: [],         // the picture's texts by number
     // Library objects are written out as literals: plain objects, no Map.
@@ -83,7 +84,7 @@ mergeInto(LibraryManager.library, {
 
     // The canvas holds the picture at the screen's pixel ratio: never a
     // smaller bitmap scaled up. A new size has the lesson draw the picture
-    // afresh; what it had is kept, scaled, until then.
+    // afresh; what it had drawn is kept, scaled, until then.
     size: function (width, height) {
       const ratio = window.devicePixelRatio || 1;
       const w = Math.max(1, Math.round(width * ratio));
@@ -91,13 +92,17 @@ mergeInto(LibraryManager.library, {
       const canvas = LessonCanvas.canvas;
       if (canvas.width === w && canvas.height === h)
         return;
-      const before = document.createElement('canvas');
-      before.width = canvas.width;
-      before.height = canvas.height;
-      before.getContext('2d').drawImage(canvas, 0, 0);
+      let before = null;
+      if (LessonCanvas.drawn) {
+        before = document.createElement('canvas');
+        before.width = canvas.width;
+        before.height = canvas.height;
+        before.getContext('2d').drawImage(canvas, 0, 0);
+      }
       canvas.width = w;
       canvas.height = h;
-      LessonCanvas.ctx.drawImage(before, 0, 0, w, h);
+      if (before)
+        LessonCanvas.ctx.drawImage(before, 0, 0, w, h);
       LessonCanvas.snapshots = [];
       LessonCanvas.ascents = {};
     },
@@ -136,6 +141,7 @@ mergeInto(LibraryManager.library, {
     // Runs a display list (web/surface/CanvasSurface.h). The context's pen
     // is set only when it changes.
     draw: function (ops) {
+      LessonCanvas.drawn = true;
       const ctx = LessonCanvas.ctx;
       const canvas = LessonCanvas.canvas;
       const side = LessonCanvas.side;
