@@ -1,11 +1,26 @@
 #include "desktop/app/Options.h"
 
+#include <initializer_list>
+#include <string_view>
+
 namespace lesson {
 
 namespace {
 
 bool IsFlag(const std::string& name) {
   return name == "quick" || name == "draw";
+}
+
+// A message in Japanese and in English, each made of its parts.
+std::string Bilingual(std::initializer_list<std::string_view> japanese,
+                      std::initializer_list<std::string_view> english) {
+  std::string out;
+  for (std::string_view part : japanese)
+    out += part;
+  out += '\n';
+  for (std::string_view part : english)
+    out += part;
+  return out;
 }
 
 }  // namespace
@@ -24,7 +39,8 @@ Options ReadOptions(const std::vector<std::string>& arguments) {
       if (toolkits && i + 1 < arguments.size() && arguments[i + 1].rfind('-', 0) != 0)
         ++i;
       else if (!toolkits)
-        options.error = "余分な引数です: " + argument + "\nunexpected argument: " + argument;
+        options.error =
+            Bilingual({"余分な引数です: ", argument}, {"unexpected argument: ", argument});
       continue;
     }
     const std::size_t equals = argument.find('=');
@@ -37,18 +53,19 @@ Options ReadOptions(const std::vector<std::string>& arguments) {
     } else if (i + 1 < arguments.size()) {
       value = arguments[++i];
     } else if (name == "size" || name == "a" || name == "b" || name == "aux") {
-      options.error = "--" + name + " には値が要ります\n--" + name + " needs a value";
+      options.error = Bilingual({"--", name, " には値が要ります"}, {"--", name, " needs a value"});
       break;
     }
     switch (options.preparation.Take(name, value)) {
       case Preparation::Taken::kYes:
         break;
       case Preparation::Taken::kUnknownName:
-        options.error = "知らないオプションです: --" + name + "\nunknown option: --" + name;
+        options.error =
+            Bilingual({"知らないオプションです: --", name}, {"unknown option: --", name});
         break;
       case Preparation::Taken::kUnreadableValue:
-        options.error = "--" + name + " の値 \"" + value + "\" は読めません\n--" + name +
-                        ": cannot read the value \"" + value + "\"";
+        options.error = Bilingual({"--", name, " の値 \"", value, "\" は読めません"},
+                                  {"--", name, ": cannot read the value \"", value, "\""});
         break;
     }
   }

@@ -18,7 +18,7 @@ namespace {
 // out any pixel a mark touched would show.
 class ModelRaster final : public Raster {
  public:
-  static constexpr int kCells = kPlaneSide / 4;
+  static constexpr std::size_t kCells = kPlaneSide / 4;
   using Grid = std::vector<std::uint64_t>;
 
   Grid cells = Grid(kCells * kCells, 0);
@@ -133,8 +133,10 @@ class DisplayListTest : public QObject {
           QVERIFY(raster.cells == Plain(list.Frame()));
           for (std::size_t at = 0; at < shown.size(); ++at) {
             if (shown[at] != raster.cells[at]) {
-              const double x = double(at % ModelRaster::kCells) * 4;
-              const double y = double(at / ModelRaster::kCells) * 4;
+              const std::size_t column = at % ModelRaster::kCells;
+              const std::size_t row = at / ModelRaster::kCells;
+              const auto x = static_cast<double>(column) * 4;
+              const auto y = static_cast<double>(row) * 4;
               QVERIFY2(changed.left <= x + 4 && x <= changed.right && changed.top <= y + 4 &&
                            y <= changed.bottom,
                        "a changed pixel outside the area told");
