@@ -148,7 +148,13 @@ class Page:
             size = self.driver.get_window_size()
             self.driver.set_window_size(size["width"] + width - inner[0],
                                         size["height"] + height - inner[1])
-            time.sleep(0.2)
+            # A window manager may take its time, or round the size: the
+            # next round corrects what this one did not reach.
+            try:
+                self.wait("window.innerWidth !== %d || window.innerHeight !== %d" % tuple(inner),
+                          deadline=5)
+            except AssertionError:
+                pass
 
     def js(self, expression):
         return self.driver.execute_script("return (" + expression + ");")

@@ -55,6 +55,6 @@ int main(int argc, char* argv[]) {
   // A prepared example is applied to the lesson once it has started, step
   // by step as a pupil would.
   QTimer::singleShot(0, &window,
-                     [&window, &options] { options.preparation.ApplyTo(window.Form()); });
+                     [&window, &options] { window.Form().Prepare(options.preparation); });
   return QApplication::exec();
 }

@@ -12,6 +12,7 @@
 namespace lesson {
 
 class Host;
+class Preparation;
 class Surface;
 
 // The lesson window: the coordinate plane on the left, the entry of a and b
@@ -92,6 +93,10 @@ class Form1 final {
   void Close();
   // The quiet interval that the host was asked for has run out.
   void QuietIntervalEnded();
+  // An example prepared by a link or the command line: its settings applied
+  // in their order, each step as a pupil takes it (an animation it starts
+  // waits inside this event, as inside a click).
+  void Prepare(const Preparation& example);
 
   // --- the window: start-up, initial screen, exit (app/) -----------------
   void Form_Load();

@@ -113,32 +113,32 @@ bool Preparation::Empty() const {
 
 // Each step as the pupil takes it: a press moves the focus to the control
 // it clicks, and typing goes into the box that has the focus.
-void Preparation::ApplyTo(Form1& form) const {
-  const auto click = [&form](Control& control) {
+void Form1::Prepare(const Preparation& example) {
+  const auto click = [this](Control& control) {
     control.SetFocus();
-    form.Click(control);
+    Click(control);
   };
   const auto type = [](TextBox& box, const std::string& text) {
     box.SetFocus();
     box.SetText(Received(text, TextOrigin::kTyped));
   };
-  if (size_)
-    click(form.Command3[static_cast<std::size_t>(*size_)]);
-  if (slope_)
-    type(form.Text1, *slope_);
-  if (intercept_)
-    type(form.Text2, *intercept_);
-  if (quick_ && form.Check2.Checked() != *quick_ && !form.Ending()) {
-    form.Check2.SetFocus();
-    form.Check2.SetChecked(*quick_);
+  if (example.size_)
+    click(Command3[static_cast<std::size_t>(*example.size_)]);
+  if (example.slope_)
+    type(Text1, *example.slope_);
+  if (example.intercept_)
+    type(Text2, *example.intercept_);
+  if (example.quick_ && Check2.Checked() != *example.quick_ && !Ending()) {
+    Check2.SetFocus();
+    Check2.SetChecked(*example.quick_);
   }
-  if (!draw_)
+  if (!example.draw_)
     return;
-  click(form.Command5);
-  if (lineA_)
-    click(form.Command10);
-  if (triangle_)
-    click(form.Command12);
+  click(Command5);
+  if (example.lineA_)
+    click(Command10);
+  if (example.triangle_)
+    click(Command12);
 }
 
 }  // namespace lesson

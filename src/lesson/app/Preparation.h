@@ -38,10 +38,11 @@ class Preparation {
   static Preparation FromQuery(std::string_view query);
 
   bool Empty() const;
-  // Applies the settings to the lesson in the order above.
-  void ApplyTo(Form1& form) const;
 
  private:
+  // The form takes the settings as an event of its own (Form1::Prepare).
+  friend class Form1;
+
   std::optional<std::int16_t> size_;  // the size button's index
   std::optional<std::string> slope_;
   std::optional<std::string> intercept_;

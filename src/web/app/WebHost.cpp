@@ -108,7 +108,7 @@ void WebHost::Run(int kind, const double* n, const char* text) {
       form.QuietIntervalEnded();
       break;
     case kLinkEvent:
-      Preparation::FromQuery(text).ApplyTo(form);
+      form.Prepare(Preparation::FromQuery(text));
       break;
     default:
       break;

@@ -69,7 +69,7 @@ class OptionsTest : public QObject {
     if (!refused.isEmpty())
       return;
     WindowLesson prepared;
-    options.preparation.ApplyTo(prepared.form);
+    prepared.form.Prepare(options.preparation);
     WindowLesson byHand;
     if (size >= 0)
       QTest::mouseClick(byHand.W(byHand.form.Command3[std::size_t(size)]), Qt::LeftButton);

@@ -50,7 +50,7 @@ class PreparationTest : public QObject {
     QFETCH(int, unitPx);
     QFETCH(QString, shown);
     Lesson l;
-    Preparation::FromQuery(query.toStdString()).ApplyTo(l.form);
+    l.form.Prepare(Preparation::FromQuery(query.toStdString()));
     const LessonState& s = l.form.State();
     QCOMPARE(QString::fromStdString(l.form.Text1.Text()), a);
     QCOMPARE(QString::fromStdString(l.form.Text2.Text()), b);
@@ -66,7 +66,7 @@ class PreparationTest : public QObject {
   void textsAreCutAsABoxCutsThem() {
     Lesson l;
     const std::string many = std::string(kBoxMaxLength - 1, '1') + "🙂🙂";
-    Preparation::FromQuery("a=" + many).ApplyTo(l.form);
+    l.form.Prepare(Preparation::FromQuery("a=" + many));
     QCOMPARE(l.form.Text1.Text(), std::string(kBoxMaxLength - 1, '1'));
   }
 };
