@@ -44,9 +44,7 @@ WebHost::WebHost(CanvasSurface& picture)
     : picture_(picture), text_(static_cast<std::size_t>(kBoxMaxLength) * 3 + 64) {}
 
 void WebHost::Start(double width, double height) {
-  Fit(width, height);
-  for (std::size_t row = 0; row < kControls.size(); ++row)
-    ControlChanged(form_->Controls().At(row));
+  ShowScaled(width, height);
   FocusChanged();
   web_announce(form_->Picture1.Description().c_str());
   PictureChanged();
@@ -138,14 +136,14 @@ void WebHost::End() {
   web_end(kEndedNotice, kRestartCaption);
 }
 
-void WebHost::Fit(double width, double height) {
+void WebHost::ShowScaled(double width, double height) {
   scale_ = WindowScale::Fit(std::max(0, Whole(width)), std::max(0, Whole(height)));
+  for (std::size_t row = 0; row < kControls.size(); ++row)
+    ControlChanged(form_->Controls().At(row));
 }
 
 void WebHost::Scale(double width, double height) {
-  Fit(width, height);
-  for (std::size_t row = 0; row < kControls.size(); ++row)
-    ControlChanged(form_->Controls().At(row));
+  ShowScaled(width, height);
   picture_.Repaint();
   PictureChanged();
 }

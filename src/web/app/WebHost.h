@@ -47,7 +47,8 @@ class WebHost final : public Host {
   void Run(int kind, const double* numbers, const char* text);
   // The page gives the lesson this room: everything is scaled to fit it.
   void Scale(double width, double height);
-  void Fit(double width, double height);
+  // Every control shown as its model stands, at the scale that fits the room.
+  void ShowScaled(double width, double height);
 
   CanvasSurface& picture_;
   Form1* form_ = nullptr;
