@@ -32,8 +32,7 @@ timed "web tests" env LESSON_DESKTOP_PICTURES="$PWD/build/tests/web_desktop_pict
 timed "static checks" scripts/static-checks.sh build build-web
 
 build build-asan -DCMAKE_BUILD_TYPE=Debug -DLESSON_SANITIZE=ON
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export_sanitizer_options
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 timed "sanitizer tests" ctest --test-dir build-asan --output-on-failure -j2
 

@@ -21,10 +21,15 @@ namespace {
 // again; its waits pass at once here, having handled pending events.
 class NoWait final : public lesson::Pacer {
  public:
-  void Wait(std::int32_t ms) override {
-    if (ms > 0)
-      QApplication::processEvents();
+  double NowMs() override { return now_; }
+  bool SleepUntil(double deadline) override {
+    now_ = deadline;
+    return true;
   }
+  void RunQueuedInput() override { QApplication::processEvents(); }
+
+ private:
+  double now_ = 0;
 };
 
 double ResidentMiB() {

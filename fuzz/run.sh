@@ -8,6 +8,7 @@
 # exits non-zero.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 if [ "${1:-}" = "--runs" ]; then
   limit=(-runs="${2:?number of executions}")
 else
@@ -15,9 +16,8 @@ else
 fi
 cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 cmake --build build-fuzz >/dev/null
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for target in read_number coefficients clip constructions digits; do
+export_sanitizer_options
+while read -r target; do
   mkdir -p "build-fuzz/corpus/$target"
   start=$(date +%s%N)
   log="build-fuzz/$target.log"
@@ -30,4 +30,4 @@ for target in read_number coefficients clip constructions digits; do
   fi
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   echo "fuzz: $target: $runs executions in $((($(date +%s%N) - start) / 1000000)) ms"
-done
+done <build-fuzz/targets.txt

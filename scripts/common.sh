@@ -63,15 +63,24 @@ configure() {
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLESSON_WERROR=ON "$@" >/dev/null
 }
 
-# build_web DIR OUT: builds the browser's lesson into DIR and assembles it in OUT.
+# What the sanitizers do on a finding, for the sanitizer tests and the fuzz
+# targets: stop at once, with the stack.
+export_sanitizer_options() {
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+}
+
+# build_web DIR OUT: builds the browser's lesson into DIR and assembles it in
+# OUT, and its test build (the same page with the lesson's test object, which
+# the browser's tests and benchmarks load) in OUT-test.
 build_web() {
   # Emscripten's optimiser finds its JavaScript parser (Debian's node-acorn)
   # only through NODE_PATH where node is not Debian's own.
   export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
   emcmake cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DLESSON_WERROR=ON >/dev/null
   cmake --build "$1"
-  "${CXX:-c++}" -std=c++20 -O1 -Isrc src/web/tools/page_texts.cpp -o "$1/page_texts"
-  /usr/bin/python3 src/web/tools/assemble.py "$1" "$2"
+  /usr/bin/python3 src/web/tools/assemble.py "$1/src/web" "$2"
+  /usr/bin/python3 src/web/tools/assemble.py "$1/src/web" "$2-test" --test
 }
 
 # build DIR [cmake options...]: configures (once) and builds everything into

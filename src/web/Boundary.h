@@ -7,6 +7,10 @@
 //   js/canvas.js     the plane's canvas and the pointer on it
 //   js/input.js      the queue of the pupil's input and the lesson's waits
 //   js/end.js        the end of the lesson
+// The numbers the page shares with the C++ (the input events' kinds here,
+// the display list's operations, the control kinds) reach its JavaScript
+// as $LessonContract, written from these definitions as the lesson is built
+// (tools/page_texts.cpp).
 
 extern "C" {
 
@@ -17,12 +21,14 @@ void web_window(const char* caption);
 // One control of the control table, by its row (tab order). Colours are
 // 0xRRGGBB or -1 for the page's default; maxLength: the characters a text
 // box takes (0 for other controls).
-void web_add_control(int row, int kind, const char* name, const char* text, int left, int top,
-                     int width, int height, int fontPixels, int bold, int textColour,
-                     int background, const char* accessibleName, int maxLength);
+void web_add_control(int row, int kind, const char* name, const char* text, int textColour,
+                     int background, const char* accessibleName, const char* description,
+                     int maxLength);
 // A control's model as it now stands, placed at the scale: its rectangle
-// and font size in CSS pixels of the page.
-void web_show_control(int row, int enabled, int visible, int left, int top, int width, int height,
+// and font size in CSS pixels of the page. Fields that do not apply to the
+// control come as -1 (enabled, fontPixels, checked) or null (text,
+// description); the page applies every other.
+void web_show_control(int row, int visible, int enabled, int left, int top, int width, int height,
                       int fontPixels, int bold, const char* text, int checked,
                       const char* description, int selectAll);
 // The keyboard focus: a control's row, or -1 for none.
@@ -46,14 +52,37 @@ enum WebEvent {
   kCompositionEndEvent = 4,  // row; text: the box's value once an input method has finished
   kToggleEvent = 5,          // row, checked: the pupil ticked or unticked a box
   kFocusEvent = 6,           // row or -1: the pupil moved the focus
-  kPointerEvent = 7,         // type (0 down, 1 move, 2 up, 3 cancel), button, buttons,
-                             // shiftKey, ctrlKey, altKey, x, y in plane pixels
+  kPointerEvent = 7,         // button, buttons, shiftKey, ctrlKey, altKey, clientX, clientY,
+                             // and the canvas's box: left, top, width; text: the event's type
   kPlaneKeyEvent = 8,        // shiftKey, ctrlKey, altKey; text: the key's name, on the plane
   kResizeEvent = 9,          // width, height: the room the page gives the lesson, in CSS pixels
   kQuietEvent = 10,          // the quiet interval asked for has run out
   kLinkEvent = 11,           // text: the query of the page's address, once it has started
 };
-inline constexpr int kEventNumbers = 8;
+// The numbers an event holds at most.
+inline constexpr int kEventNumbers = 10;
+
+// The page's names of the kinds.
+struct WebEventName {
+  WebEvent kind;
+  const char* name;
+};
+inline constexpr WebEventName kWebEvents[] = {
+    {kClickEvent, "click"},     {kKeyEvent, "key"},
+    {kInputEvent, "input"},     {kCompositionEndEvent, "compositionEnd"},
+    {kToggleEvent, "toggle"},   {kFocusEvent, "focus"},
+    {kPointerEvent, "pointer"}, {kPlaneKeyEvent, "planeKey"},
+    {kResizeEvent, "resize"},   {kQuietEvent, "quiet"},
+    {kLinkEvent, "link"},
+};
+// Every kind has its name, in the order of their numbers.
+static_assert([] {
+  for (int i = 0; i < static_cast<int>(sizeof kWebEvents / sizeof kWebEvents[0]); ++i) {
+    if (kWebEvents[i].kind != i + 1)
+      return false;
+  }
+  return sizeof kWebEvents / sizeof kWebEvents[0] == kLinkEvent;
+}());
 
 // Sleeps, through Asyncify, until ms milliseconds have passed or input
 // arrives. Yields to the browser either way.
@@ -70,4 +99,10 @@ void web_quiet_after(int ms);
 // disables every control and shows the notice, with one button to start
 // afresh under the restart caption.
 void web_end(const char* notice, const char* restartCaption);
+
+#ifdef LESSON_WEB_TESTING
+// --- js/testing.js, in the test build only ---------------------------------------
+// The lesson has started: the test object is there for the tests.
+void web_test_started();
+#endif
 }

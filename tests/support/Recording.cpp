@@ -46,12 +46,28 @@ float RecordingSurface::DoPrint(std::string_view text) {
   return tee_->CurrentY() - CurrentY();
 }
 
-void FakeWait::Wait(std::int32_t ms, bool quick) {
-  const std::size_t index = waits.size();
-  waits.push_back({ms, quick});
-  if (ms <= 0)
-    return;
-  for (auto it = actions_.begin(); it != actions_.end() && it->first <= index;) {
+// A sleep towards the deadline of the innermost wait in progress goes on
+// with that wait; any other begins a new one. A wait whose deadline has
+// passed is over, whether or not it slept again.
+bool FakeWait::SleepUntil(double deadline) {
+  while (!deadlines_.empty() && deadlines_.back() <= now_)
+    deadlines_.pop_back();
+  if (!deadlines_.empty() && deadlines_.back() == deadline) {
+    now_ = deadline;
+    return true;
+  }
+  deadlines_.push_back(deadline);
+  waits.push_back(
+      {static_cast<int>(std::lround(deadline - now_)), form != nullptr && form->Quick()});
+  if (!actions_.empty() && actions_.begin()->first < waits.size())
+    now_ += kArrival;  // woken by the action's input
+  else
+    now_ = deadline;
+  return true;
+}
+
+void FakeWait::RunQueuedInput() {
+  for (auto it = actions_.begin(); it != actions_.end() && it->first < waits.size();) {
     auto action = std::move(it->second);
     it = actions_.erase(it);
     action();

@@ -43,8 +43,12 @@ class RecordingSurface final : public Surface {
   Surface* tee_;
 };
 
-// Stands in for the clock of the animations: records every wait with what
-// the Quick box held, and runs a chosen action during a chosen wait.
+// Stands in for the clock and the input of the animations' waits: a wait
+// sleeps no real time, the clock jumping to its deadline. Every wait that
+// sleeps is recorded with what the Quick box held; a chosen action runs
+// inside a chosen wait, as input that arrives while it sleeps, and may start
+// waits of its own, nested. (A wait of 0 ms sleeps not at all and is not
+// recorded: it processes no input.)
 class FakeWait {
  public:
   struct Waited {
@@ -52,14 +56,27 @@ class FakeWait {
     bool quick;
   };
   std::vector<Waited> waits;
+  // The Quick box whose state each wait records.
+  const Form1* form = nullptr;
+
   // Runs the action during wait number n (counted from 0), or during the
-  // first later wait that really waits: a wait of 0 ms processes no events.
+  // first later wait.
   void At(std::size_t n, std::function<void()> action) { actions_[n] = std::move(action); }
-  void Wait(std::int32_t ms, bool quick);
   std::vector<int> Times() const;
 
+  double NowMs() const { return now_; }
+  bool SleepUntil(double deadline);
+  void RunQueuedInput();
+
  private:
+  // An action's input arrives this long after its wait began: a time no
+  // sum of whole milliseconds reaches, so that no nested wait can end at
+  // the very deadline of the wait it runs in.
+  static constexpr double kArrival = 1.0 / (1 << 20);
+
   std::map<std::size_t, std::function<void()>> actions_;
+  double now_ = 0;
+  std::vector<double> deadlines_;  // of the waits in progress, innermost last
 };
 
 // The front-end of a lesson under test: no screen, waits that pass at once
@@ -67,13 +84,14 @@ class FakeWait {
 class TestHost final : public Host {
  public:
   FakeWait wait;
-  const Form1* form = nullptr;
   bool ended = false;
   int pictureNotices = 0;
   std::vector<std::string> announced;  // the plane's descriptions told
   int quietIntervals = 0;              // quiet intervals asked for
 
-  void Wait(std::int32_t ms) override { wait.Wait(ms, form != nullptr && form->Quick()); }
+  double NowMs() override { return wait.NowMs(); }
+  bool SleepUntil(double deadline) override { return wait.SleepUntil(deadline); }
+  void RunQueuedInput() override { wait.RunQueuedInput(); }
   void End() override { ended = true; }
   void ControlChanged(Control&) override {}
   void FocusChanged() override {}
@@ -90,7 +108,10 @@ struct Lesson {
   Form1 form{host, surface};
   FakeWait& pacer = host.wait;
 
-  Lesson() { host.form = &form; }
+  Lesson() {
+    host.wait.form = &form;
+    form.Start();
+  }
   // Types the texts into the two boxes and clicks "グラフをかく".
   void Graph(const char* a, const char* b);
   // A click on a control, as the window system delivers it.

@@ -57,7 +57,8 @@ int main(int argc, char* argv[]) {
     test::TestHost host;
     ImageSurface image(JapaneseGothicFace(), ratio);
     Form1 form(host, image);
-    host.form = &form;
+    host.wait.form = &form;
+    form.Start();
     for (const QString& step : state.section('=', 1).split(' ', Qt::SkipEmptyParts))
       Run(form, step);
     const QImage picture = image.Image().convertToFormat(QImage::Format_RGB888);

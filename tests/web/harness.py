@@ -1,7 +1,9 @@
 """Drives the browser's lesson in real engines through WebDriver: Chromium
 (headless, with chromium-driver) and WebKitGTK's MiniBrowser (with
-webkit2gtk-driver, on a private Xvfb display). The page is served from
-dist/web over http on localhost, as a school's web server would.
+webkit2gtk-driver, on a private Xvfb display). The page is served over http
+on localhost, as a school's web server would: the test build of dist/web-test
+(the same page with the lesson's test object, window.lessonTest), and the
+page a school receives, dist/web, where a test drives that one.
 
 Every wait is for a condition, with a generous deadline: a loaded machine
 is slow, never wrong.
@@ -28,14 +30,15 @@ from selenium.webdriver.common.keys import Keys
 
 ROOT = Path(__file__).resolve().parents[2]
 DIST = Path(os.environ.get("LESSON_WEB_DIST", ROOT / "dist" / "web"))
+TEST_DIST = DIST.parent / (DIST.name + "-test")
 DEADLINE = 60.0  # seconds for any one condition
 
 
 class Server:
-    """dist/web (or another folder) over http on a free port of localhost,
-    with the given (name, value) headers besides the usual ones."""
+    """dist/web-test (or another folder) over http on a free port of
+    localhost, with the given (name, value) headers besides the usual ones."""
 
-    def __init__(self, folder=DIST, headers=()):
+    def __init__(self, folder=TEST_DIST, headers=()):
         handler = functools.partial(_QuietHandler, directory=str(folder), headers=headers)
         self.httpd = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
         self.url = "http://127.0.0.1:%d/" % self.httpd.server_address[1]
@@ -171,8 +174,11 @@ class Page:
             time.sleep(0.05)
 
     def idle(self):
-        """Waits until the lesson has taken all input and finished every animation."""
-        self.wait("window.lessonTest.idle()")
+        """Waits until the lesson has taken all input and finished every
+        animation. The page a school receives has no test object to tell:
+        there the tests wait for what the lesson shows."""
+        self.wait("window.lessonTest ? window.lessonTest.idle() : "
+                  "document.documentElement.dataset.lesson === 'ready'")
 
     def problems(self):
         found = list(self.js("window.lessonNotice.problems"))

@@ -24,17 +24,16 @@ QAccessibleInterface* PlaneInterface(const QString&, QObject* object) {
 
 }  // namespace
 
-// Names and descriptions come from the lesson; the plane's description,
-// which changes with every step of the lesson, reaches the reader as the
-// lesson announces it (LessonWindow::Announce), the first one here.
+// Names come from the lesson; descriptions as the lesson shows each control,
+// and the plane's description, which changes with every step of the lesson,
+// as the lesson announces it (LessonWindow::Announce).
 void LessonWindow::NameControls() {
   QAccessible::installFactory(PlaneInterface);
-  for (std::size_t row = 0; row < kControls.size(); ++row) {
+  for (std::size_t row = 0; row < kControlCount; ++row) {
     const Control& model = form_->Controls().At(row);
     widgets_[row]->setAccessibleName(QString::fromUtf8(
         model.AccessibleName().data(), static_cast<qsizetype>(model.AccessibleName().size())));
   }
-  picture_->setAccessibleDescription(QString::fromStdString(form_->Picture1.Description()));
 }
 
 // While the plane has the keyboard focus a frame in dark blue stands around

@@ -14,6 +14,22 @@
 
 namespace lesson {
 
+void BoxWidget::ShowText(const QString& shown) {
+  if (shown == text())
+    return;
+  const bool same = shown.size() == text().size();
+  const int cursor = cursorPosition();
+  const int start = selectionStart();
+  const int length = static_cast<int>(selectedText().size());
+  setText(shown);
+  if (!same)
+    return;
+  if (length > 0)
+    setSelection(start, length);
+  else
+    setCursorPosition(cursor);
+}
+
 QString CheckBoxStyle(int spacing) {
   return QStringLiteral("QCheckBox { spacing: %1px; }").arg(spacing);
 }
@@ -24,7 +40,7 @@ QWidget* WidgetOfKind(const ControlSpec& control, QWidget* window, ImageSurface&
   const QString text = QString::fromUtf8(control.text);
   switch (control.kind) {
     case ControlKind::kTextBox: {
-      auto* box = new QLineEdit(window);
+      auto* box = new BoxWidget(window);
       box->setMaxLength(kBoxMaxLength);
       // Digits, signs and the fraction bar are typed as plain ASCII: no
       // Japanese input method turns them into full-width characters.
@@ -61,7 +77,6 @@ QWidget* MakeControlWidget(const ControlSpec& control, const QString& name, QWid
                            ImageSurface& image) {
   QWidget* widget = WidgetOfKind(control, window, image);
   widget->setObjectName(name);
-  widget->setGeometry(control.left, control.top, control.width, control.height);
   if (control.fontPoints > 0)
     widget->setFont(ControlFont(control.fontPoints, control.bold));
   if (control.textColour || control.background) {
@@ -72,21 +87,20 @@ QWidget* MakeControlWidget(const ControlSpec& control, const QString& name, QWid
       palette.setColor(QPalette::Window, ToQColor(*control.background));
     widget->setPalette(palette);
   }
-  if (control.kind == ControlKind::kLabel) {
-    // Labels lie beneath the other controls, which may cover parts of them.
+  // Labels lie beneath the other controls, which may cover parts of them.
+  if (control.kind == ControlKind::kLabel)
     widget->lower();
-    // A label's text shows whole, also where the face makes it wider than
-    // its box ("ｙ＝ … χ＋" in IPAPGothic): such a label reaches as far as
-    // its text, with room for the font one pixel larger, as a scale may
-    // round it.
-    const QFont font = widget->font();
-    const double pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
-    const double advance = QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(control.text));
-    if (advance > control.width)
-      widget->resize(static_cast<int>(std::ceil(advance * (pixels + 1) / pixels)) + 1,
-                     control.height);
-  }
   return widget;
+}
+
+int TextReach(const ControlSpec& control, const QFont& font) {
+  if (control.kind != ControlKind::kLabel)
+    return 0;
+  const double pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+  const double advance = QFontMetricsF(font).horizontalAdvance(QString::fromUtf8(control.text));
+  if (advance <= control.width)
+    return 0;
+  return static_cast<int>(std::ceil(advance * (pixels + 1) / pixels)) + 1;
 }
 
 }  // namespace lesson

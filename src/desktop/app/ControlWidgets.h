@@ -18,6 +18,18 @@ class ImageSurface;
 inline constexpr int kCheckBoxSpacing = 3;
 QString CheckBoxStyle(int spacing);
 
+// A text box that shows the lesson's text for it: where that has as many
+// characters as the text shown (typed full-width characters folded to
+// ASCII), the caret and the selection stay where they were.
+class BoxWidget final : public QLineEdit {
+  Q_OBJECT
+  Q_PROPERTY(QString text READ text WRITE ShowText)
+
+ public:
+  using QLineEdit::QLineEdit;
+  void ShowText(const QString& text);
+};
+
 // The widget that shows a control of the model's kind.
 template <class Model>
 struct ShownBy {
@@ -45,8 +57,15 @@ struct ShownBy<PictureControl> {
 };
 
 // The widget of a row of the control table, on the window: of its kind,
-// named, placed, with its font and colours. The plane shows the image.
+// named, with its font and colours. The plane shows the image. The lesson
+// places it when it shows itself.
 QWidget* MakeControlWidget(const ControlSpec& control, const QString& name, QWidget* window,
                            ImageSurface& image);
+
+// How wide a control must be at least, in layout pixels, for its text in
+// that font: a label's text shows whole, also where the face makes it wider
+// than its box ("ｙ＝ … χ＋" in IPAPGothic), with room for the font one pixel
+// larger, as a scale may round it. 0 where the box is enough.
+int TextReach(const ControlSpec& control, const QFont& font);
 
 }  // namespace lesson

@@ -9,8 +9,16 @@
 
 namespace lesson {
 
-void LessonWindow::Wait(std::int32_t ms) {
-  pacer_->Wait(ms);
+double LessonWindow::NowMs() {
+  return pacer_->NowMs();
+}
+
+bool LessonWindow::SleepUntil(double deadlineMs) {
+  return pacer_->SleepUntil(deadlineMs);
+}
+
+void LessonWindow::RunQueuedInput() {
+  pacer_->RunQueuedInput();
 }
 
 void LessonWindow::End() {
@@ -24,17 +32,17 @@ void LessonWindow::ControlChanged(Control& control) {
 }
 
 void LessonWindow::FocusChanged() {
-  if (layout_ == nullptr)
-    return;  // still being built: the focus is given once it stands
   const Control* focus = form_->Focus();
   QWidget* widget = focus != nullptr ? WidgetOf(*focus) : this;
   if (focusWidget() != widget)
     widget->setFocus(Qt::OtherFocusReason);
 }
 
-// The plane's image tells the plane of every change itself; the plane then
-// repaints what changed once the handler has returned to the event loop.
-void LessonWindow::PictureChanged() {}
+// The plane repaints what changed once the handler has returned to the event
+// loop, or the animation has gone to sleep in its wait.
+void LessonWindow::PictureChanged() {
+  picture_->RepaintChangesLater();
+}
 
 // Setting the plane's description sends the toolkit's description-changed
 // event to the screen reader.

@@ -24,7 +24,7 @@ LessonWindow::LessonWindow(QWidget* parent)
       endAction_([] { QCoreApplication::exit(0); }) {
   InstallFontSubstitutes();
   // The lesson starts up first: its plane is drawn and its controls stand as
-  // the lesson begins; the widgets are then made to show them.
+  // the lesson begins; once the widgets stand, the lesson shows itself.
   form_ = std::make_unique<Form1>(static_cast<Host&>(*this), *image_);
   setWindowTitle(QString::fromStdString(form_->Caption()));
   // The window opens at the size of its layout and may be made larger (or
@@ -36,15 +36,11 @@ LessonWindow::LessonWindow(QWidget* parent)
   palette.setColor(QPalette::Window, ToQColor(kLightGreen));
   setPalette(palette);
   setAutoFillBackground(true);
-  BuildControls();
   layout_ = std::make_unique<ScaledLayout>(*this);
-  for (QWidget* widget : widgets_)
-    layout_->Add(widget);
+  BuildControls();
   NameControls();
-  for (std::size_t row = 0; row < kControls.size(); ++row)
-    Show(form_->Controls().At(row));
   ConnectHandlers();
-  FocusChanged();
+  form_->Start();
 }
 
 // The window closes as its widget part goes: the focus it loses then is no
@@ -53,18 +49,16 @@ LessonWindow::~LessonWindow() {
   disconnect(focusTracking_);
 }
 
-// One widget for each row of the control table, in its tab order.
+// One widget for each row of the control table, in its tab order, placed
+// by the lesson once it shows itself.
 void LessonWindow::BuildControls() {
   QWidget* previous = nullptr;
-  for (std::size_t row = 0; row < kControls.size(); ++row) {
+  for (std::size_t row = 0; row < kControlCount; ++row) {
     const QString name = QString::fromStdString(form_->Controls().At(row).Name());
     QWidget* widget = widgets_[row] = MakeControlWidget(kControls[row], name, this, *image_);
+    layout_->Add(widget, TextReach(kControls[row], widget->font()));
     if (auto* plane = qobject_cast<PictureBox*>(widget))
       picture_ = plane;
-    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-      auto& model = static_cast<TextBox&>(form_->Controls().At(row));
-      box->installEventFilter(new BoxKeys(*form_, model, box));
-    }
     if (widget->focusPolicy() != Qt::NoFocus) {
       if (previous != nullptr)
         setTabOrder(previous, widget);
@@ -75,15 +69,17 @@ void LessonWindow::BuildControls() {
 
 void LessonWindow::ConnectHandlers() {
   Form1& form = *form_;
-  for (std::size_t row = 0; row < kControls.size(); ++row) {
+  for (std::size_t row = 0; row < kControlCount; ++row) {
     Control& model = form.Controls().At(row);
     if (auto* button = qobject_cast<QPushButton*>(widgets_[row])) {
       connect(button, &QPushButton::clicked, this, [&form, &model] { form.Click(model); });
     } else if (auto* box = qobject_cast<QLineEdit*>(widgets_[row])) {
       auto& text = static_cast<TextBox&>(model);
-      connect(box, &QLineEdit::textChanged, this, [this, &text](const QString& now) {
+      auto* keys = new BoxKeys(form, text, box);
+      box->installEventFilter(keys);
+      connect(box, &QLineEdit::textChanged, this, [this, &text, keys](const QString& now) {
         if (showing_ == 0)
-          text.Edited(now.toStdString());
+          form_->TextReceived(text, now.toStdString(), keys->TakeOrigin());
       });
     } else if (auto* check = qobject_cast<QCheckBox*>(widgets_[row])) {
       auto& tick = static_cast<CheckBox&>(model);
@@ -113,35 +109,29 @@ Control* LessonWindow::ModelOf(const QWidget* widget) const {
              : &form_->Controls().At(static_cast<std::size_t>(it - widgets_.begin()));
 }
 
+// Every field the lesson's view gives is applied; only what differs reaches
+// the widget. Texts and ticks go through the widgets' own properties.
 void LessonWindow::Show(Control& control) {
   QWidget* widget = widgets_.at(control.Row());
-  if (widget == nullptr)
-    return;  // still being built: shown once it stands
   const ControlView v = TakeView(control);
   ++showing_;
-  if (widget->isEnabled() != v.enabled)
-    widget->setEnabled(v.enabled);
+  if (v.enabled && widget->isEnabled() != *v.enabled)
+    widget->setEnabled(*v.enabled);
   if (widget->isHidden() == v.visible)
     widget->setHidden(!v.visible);
-  const PixelRect base = layout_->Base(widget);
-  if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-    if (box->text() != QString::fromStdString(v.text))
-      box->setText(QString::fromStdString(v.text));
-    if (v.selectAll)
-      box->selectAll();
-  } else if (auto* tick = qobject_cast<QCheckBox*>(widget);
-             tick && tick->isChecked() != v.checked) {
-    tick->setChecked(v.checked);
-  } else if (qobject_cast<QPushButton*>(widget) != nullptr &&
-             layout_->BaseFont(widget) != ControlFont(v.fontPoints, v.bold)) {
-    layout_->SetFont(widget, ControlFont(v.fontPoints, v.bold));
-  } else if (base.left != v.left || base.top != v.top) {
-    layout_->Move(widget, v.left, v.top);
-  }
-  // The plane's description reaches the reader through Announce.
-  const QString description = QString::fromStdString(v.description);
-  if (widget != picture_ && widget->accessibleDescription() != description)
-    widget->setAccessibleDescription(description);
+  if (v.font)
+    layout_->SetFont(widget, v.font->points > 0
+                                 ? std::optional(ControlFont(v.font->points, v.font->bold))
+                                 : std::nullopt);
+  layout_->Place(widget, v.place);
+  if (v.text && widget->property("text").toString() != QString::fromStdString(*v.text))
+    widget->setProperty("text", QString::fromStdString(*v.text));
+  if (v.checked && widget->property("checked").toBool() != *v.checked)
+    widget->setProperty("checked", *v.checked);
+  if (v.selectAll)
+    QMetaObject::invokeMethod(widget, "selectAll");
+  if (v.description && widget->accessibleDescription() != QString::fromStdString(*v.description))
+    widget->setAccessibleDescription(QString::fromStdString(*v.description));
   --showing_;
 }
 

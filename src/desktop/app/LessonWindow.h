@@ -69,7 +69,9 @@ class LessonWindow final : public QWidget, private Host {
 
  private:
   // --- Host (app/DesktopHost.cpp) --------------------------------------------
-  void Wait(std::int32_t ms) override;
+  double NowMs() override;
+  bool SleepUntil(double deadlineMs) override;
+  void RunQueuedInput() override;
   void End() override;
   void Announce(const std::string& planeDescription) override;
   void StartQuietInterval(std::int32_t ms) override;
@@ -91,7 +93,7 @@ class LessonWindow final : public QWidget, private Host {
   std::unique_ptr<Pacer> realPacer_;
   Pacer* pacer_ = nullptr;
   std::function<void()> endAction_;
-  std::array<QWidget*, kControls.size()> widgets_{};
+  std::array<QWidget*, kControlCount> widgets_{};
   std::unique_ptr<Form1> form_;
   PictureBox* picture_ = nullptr;
   std::unique_ptr<ScaledLayout> layout_;

@@ -1,44 +1,45 @@
 #include "desktop/input/BoxKeys.h"
 
-#include <QCoreApplication>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 
 #include "desktop/input/QtInput.h"
 #include "lesson/app/Form1.h"
 
 namespace lesson {
 
-bool BoxKeys::eventFilter(QObject* watched, QEvent* event) {
-  auto* box = qobject_cast<QLineEdit*>(watched);
-  if (box != nullptr && event->type() == QEvent::InputMethod)
-    return Compose(box, static_cast<QInputMethodEvent*>(event));
-  if (event->type() != QEvent::KeyPress || box == nullptr)
-    return false;
-  const auto* press = static_cast<QKeyEvent*>(event);
-  if (const auto key = BoxKeyFromQt(press->key(), press->text()))
-    form_.KeyPress(box_, *key);
-  const std::string typed = press->text().toStdString();
-  const std::string folded = FoldTyped(typed);
-  if (typed.empty() || folded == typed || !box->isEnabled())
-    return false;
-  box->insert(QString::fromStdString(folded));
-  return true;
+TextOrigin BoxKeys::TakeOrigin() {
+  const TextOrigin origin = origin_.value_or(TextOrigin::kPasted);
+  origin_.reset();
+  return origin;
 }
 
-// An input method's finished text reaches the box folded, in place of the
-// text composed.
-bool BoxKeys::Compose(QLineEdit* box, QInputMethodEvent* event) {
-  const std::string commit = event->commitString().toStdString();
-  const std::string folded = FoldTyped(commit);
-  if (folded == commit)
-    return false;
-  QInputMethodEvent replaced(event->preeditString(), event->attributes());
-  replaced.setCommitString(QString::fromStdString(folded), event->replacementStart(),
-                           event->replacementLength());
-  QCoreApplication::sendEvent(box, &replaced);
-  return true;
+// A key edits the box as it is pressed, an input method as it commits its
+// text; what comes by no key (the context menu, a drop, the selection's
+// middle-button paste) is pasted. The origin a key leaves is taken back as
+// the key is released, or the pointer pressed, so that it outlives no edit.
+bool BoxKeys::eventFilter(QObject*, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      const auto* press = static_cast<QKeyEvent*>(event);
+      origin_ = press->matches(QKeySequence::Paste) ? TextOrigin::kPasted : TextOrigin::kTyped;
+      if (const auto key = BoxKeyFromQt(press->key(), press->text()))
+        form_.KeyPress(box_, *key);
+      break;
+    }
+    case QEvent::InputMethod:
+      origin_ = TextOrigin::kTyped;
+      break;
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::FocusOut:
+      origin_.reset();
+      break;
+    default:
+      break;
+  }
+  return false;
 }
 
 }  // namespace lesson

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
-class QInputMethodEvent;
-class QLineEdit;
+#include "lesson/input/Input.h"
 
 namespace lesson {
 
@@ -11,21 +11,22 @@ class Form1;
 class TextBox;
 
 // The keys of a text box: each runs the box's key handler and then reaches
-// the box; a full-width character typed there, or composed by an input
-// method, reaches it as the ASCII it stands for, by the lesson's rule for
-// typed text.
+// the box. It also tells how the box's next edit came: by a key or an input
+// method (typed), or by a paste, a drop or the context menu (pasted).
 class BoxKeys final : public QObject {
  public:
   BoxKeys(Form1& form, TextBox& box, QObject* parent) : QObject(parent), form_(form), box_(box) {}
+
+  // How the edit that the box reports now came; it is taken once.
+  TextOrigin TakeOrigin();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool Compose(QLineEdit* box, QInputMethodEvent* event);
-
   Form1& form_;
   TextBox& box_;
+  std::optional<TextOrigin> origin_;
 };
 
 }  // namespace lesson

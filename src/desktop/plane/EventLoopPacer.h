@@ -1,18 +1,21 @@
 #pragma once
 
-#include <cstdint>
-
 namespace lesson {
 
-// What an animation's wait does. The window waits through one of these so
-// that tests can stand in for the clock.
+// What an animation's wait asks of the desktop: the lesson's wait
+// (Form1::Pause) runs the pending window events, sleeps until its deadline,
+// and so on. The window waits through one of these so that tests can stand
+// in for the clock.
 class Pacer {
  public:
   virtual ~Pacer() = default;
-  // Returns no earlier than ms milliseconds after the call, having processed
-  // pending window events at least once; returns at once, processing none,
-  // when ms <= 0.
-  virtual void Wait(std::int32_t ms) = 0;
+  // Milliseconds by a monotonic clock.
+  virtual double NowMs() = 0;
+  // Sleeps in the event loop until the deadline, handling the window events
+  // that arrive meanwhile; false when the application is quitting.
+  virtual bool SleepUntil(double deadlineMs) = 0;
+  // Handles the window events that are pending.
+  virtual void RunQueuedInput() = 0;
 };
 
 // The real wait: sleeps in a nested event loop, so the window stays
@@ -21,7 +24,9 @@ class Pacer {
 // short or make it endless.
 class EventLoopPacer final : public Pacer {
  public:
-  void Wait(std::int32_t ms) override;
+  double NowMs() override;
+  bool SleepUntil(double deadlineMs) override;
+  void RunQueuedInput() override;
 };
 
 }  // namespace lesson

@@ -1,17 +1,17 @@
 #include "desktop/scaling/ScaledLayout.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <utility>
 
 namespace lesson {
 
 ScaledLayout::ScaledLayout(QWidget& window) : window_(window), windowFont_(window.font()) {}
 
-void ScaledLayout::Add(QWidget* control) {
+void ScaledLayout::Add(QWidget* control, int reach) {
   Entry entry;
   entry.control = control;
-  const QRect g = control->geometry();
-  entry.base = {g.x(), g.y(), g.width(), g.height()};
+  entry.reach = reach;
   entry.ownFont = control->testAttribute(Qt::WA_SetFont);
   entry.font = control->font();
   entries_.push_back(entry);
@@ -29,12 +29,15 @@ ScaledLayout::Entry* ScaledLayout::Find(const QWidget* control) {
   return const_cast<Entry*>(std::as_const(*this).Find(control));
 }
 
-void ScaledLayout::Move(QWidget* control, int left, int top) {
-  if (Entry* entry = Find(control)) {
-    entry->base.left = left;
-    entry->base.top = top;
-    Place(*entry);
-  }
+void ScaledLayout::Place(QWidget* control, PixelRect base) {
+  Entry* entry = Find(control);
+  if (entry == nullptr)
+    return;
+  base.width = std::max(base.width, entry->reach);
+  if (entry->base == base)
+    return;
+  entry->base = base;
+  Place(*entry);
 }
 
 PixelRect ScaledLayout::Base(const QWidget* control) const {
@@ -42,17 +45,13 @@ PixelRect ScaledLayout::Base(const QWidget* control) const {
   return entry != nullptr ? entry->base : PixelRect{};
 }
 
-QFont ScaledLayout::BaseFont(const QWidget* control) const {
-  const Entry* entry = Find(control);
-  return entry != nullptr ? entry->font : QFont();
-}
-
-void ScaledLayout::SetFont(QWidget* control, const QFont& font) {
-  if (Entry* entry = Find(control)) {
-    entry->ownFont = true;
-    entry->font = font;
-    control->setFont(Scaled(font));
-  }
+void ScaledLayout::SetFont(QWidget* control, const std::optional<QFont>& font) {
+  Entry* entry = Find(control);
+  if (entry == nullptr || (entry->ownFont == font.has_value() && (!font || entry->font == *font)))
+    return;
+  entry->ownFont = font.has_value();
+  entry->font = font.value_or(windowFont_);
+  control->setFont(entry->ownFont ? Scaled(entry->font) : QFont());
 }
 
 void ScaledLayout::Apply(const WindowScale& scale) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <optional>
 #include <vector>
 
 #include "lesson/scaling/WindowScale.h"
@@ -13,21 +14,22 @@ namespace lesson {
 // and shows it at the current scale: every control placed at its base
 // rectangle scaled, every font at its base pixel size scaled.
 //
-// Code that moves a control or changes its font at run time goes through
-// here with base values, so that a later change of scale keeps the change.
+// The lesson's views give each control's base place and font; a later
+// change of scale keeps them.
 class ScaledLayout {
  public:
   // window: the top-level widget; its own font is the base font of every
   // control without one of its own.
   explicit ScaledLayout(QWidget& window);
 
-  // Takes a control at its current geometry and font as their base.
-  void Add(QWidget* control);
-  void Move(QWidget* control, int left, int top);
+  // Takes a control with its current font as its base; reach: the width it
+  // needs at least, for a text that outgrows its box (0: none).
+  void Add(QWidget* control, int reach);
+  // The control's base rectangle (its width at least its reach).
+  void Place(QWidget* control, PixelRect base);
   PixelRect Base(const QWidget* control) const;
-  void SetFont(QWidget* control, const QFont& font);
-  // The control's font at the base size.
-  QFont BaseFont(const QWidget* control) const;
+  // The control's font at the base size; nothing: the window's.
+  void SetFont(QWidget* control, const std::optional<QFont>& font);
 
   void Apply(const WindowScale& scale);
   const WindowScale& Scale() const { return scale_; }
@@ -36,6 +38,7 @@ class ScaledLayout {
   struct Entry {
     QWidget* control = nullptr;
     PixelRect base;
+    int reach = 0;
     bool ownFont = false;
     QFont font;
   };

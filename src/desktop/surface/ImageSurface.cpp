@@ -16,11 +16,10 @@ const QImage& ImageSurface::Image() {
 void ImageSurface::SetDevicePixelRatio(qreal ratio) {
   if (!(ratio > 0) || ratio == raster_.Ratio())
     return;
-  // The marks are painted afresh at the new ratio; should they no longer all
-  // be kept, the picture so far is scaled instead.
+  // The marks are painted afresh at the new ratio.
   Flush();
-  raster_.SetRatio(ratio, !List().Repaint());
-  Drew();
+  raster_.SetRatio(ratio);
+  List().Repaint();
 }
 
 QRectF ImageSurface::TakeChangedArea() {
@@ -33,11 +32,6 @@ TextExtent ImageSurface::Measure(std::string_view text, int pixelSize, bool bold
   MarkPainter& painter = raster_.Painter();
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   return {painter.Advance(pixelSize, bold, s), painter.FaceFor(pixelSize, bold).lineHeight};
-}
-
-void ImageSurface::Drew() {
-  if (changed_)
-    changed_();
 }
 
 }  // namespace lesson

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
-#include <functional>
 
 #include "desktop/surface/RasterCache.h"
 #include "lesson/surface/DisplayList.h"
@@ -37,19 +36,14 @@ class ImageSurface final : public ListSurface {
   // picture before.
   QRectF TakeChangedArea();
 
-  // Told whenever something is drawn.
-  void SetChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
-
  protected:
   TextExtent Measure(std::string_view text, int pixelSize, bool bold) override;
-  void Drew() override;
 
  private:
   void Flush() { area_ |= List().Flush(); }
 
   RasterCache raster_;
   PlaneArea area_;
-  std::function<void()> changed_;
 };
 
 }  // namespace lesson

@@ -16,7 +16,6 @@ PictureBox::PictureBox(ImageSurface& surface, QWidget* parent)
   // Tab only: a pointer press must not move the focus away from where the
   // lesson puts it.
   setFocusPolicy(Qt::TabFocus);
-  surface_.SetChangeListener([this] { RepaintChangesLater(); });
 }
 
 void PictureBox::RepaintChangesLater() {

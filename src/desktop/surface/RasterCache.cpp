@@ -16,13 +16,8 @@ QImage RasterCache::BlankImage(qreal ratio) {
 RasterCache::RasterCache(QString fontFamily, qreal ratio)
     : painter_(std::move(fontFamily)), image_(BlankImage(ratio)) {}
 
-void RasterCache::SetRatio(qreal ratio, bool keep) {
-  QImage next = BlankImage(ratio);
-  if (keep) {
-    next = image_.scaled(next.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    next.setDevicePixelRatio(ratio);
-  }
-  image_ = next;
+void RasterCache::SetRatio(qreal ratio) {
+  image_ = BlankImage(ratio);
   snapshots_ = {};
 }
 

@@ -18,9 +18,8 @@ class RasterCache final : public Raster {
 
   const QImage& Image() const { return image_; }
   qreal Ratio() const { return image_.devicePixelRatio(); }
-  // A blank image at another ratio; when keep, the picture so far scaled
-  // onto it instead, for the rare picture whose marks are no longer kept.
-  void SetRatio(qreal ratio, bool keep);
+  // A blank image at another ratio, the snapshots gone.
+  void SetRatio(qreal ratio);
   MarkPainter& Painter() { return painter_; }
 
   static QImage BlankImage(qreal ratio);

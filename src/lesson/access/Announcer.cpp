@@ -5,6 +5,11 @@
 
 namespace lesson {
 
+void Announcer::Start(std::string told) {
+  told_ = std::move(told);
+  host_.Announce(told_);
+}
+
 void Announcer::Describe(const std::string& description) {
   if (quiet_) {
     pending_ = description;

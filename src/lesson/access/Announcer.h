@@ -16,8 +16,8 @@ class Announcer {
  public:
   explicit Announcer(Host& host) : host_(host) {}
 
-  // The description the reader has from the start, unannounced.
-  void Start(std::string told) { told_ = std::move(told); }
+  // The description the reader has from the start.
+  void Start(std::string told);
   void Describe(const std::string& description);
   // The interval the host was asked for has run out.
   void QuietEnded();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 
 #include "lesson/surface/Colour.h"
@@ -9,14 +10,50 @@
 
 namespace lesson {
 
+// The controls, each by its row of the control table (tab order).
+enum class ControlId : std::size_t {
+  kText1,
+  kText2,
+  kCommand5,
+  kCommand2,
+  kCommand1,
+  kPicture1,
+  kCommand3_0,
+  kCommand3_1,
+  kCommand3_2,
+  kLabel1,
+  kLabel5_0,
+  kLabel5_1,
+  kLabel7,
+  kLabel8,
+  kCommand7,
+  kCommand8_0,
+  kCommand8_1,
+  kCommand9,
+  kLabel2,
+  kCommand4,
+  kCommand6,
+  kLabel3,
+  kLabel4,
+  kLabel6,
+  kCheck1,
+  kCheck2,
+  kCommand10,
+  kCommand3_3,
+  kCommand11,
+  kCommand12,
+};
+inline constexpr std::size_t kControlCount = 30;
+
 enum class ControlKind { kTextBox, kButton, kLabel, kCheckBox, kPicture };
 
 // One control of the window: its name (with the index for members of a
-// control array), kind, text, place in client-area pixels, font and colours.
-// The table lists the controls in tab order. A label's text is shown whole:
-// where the face makes it wider than the label's box, it runs on beyond the
-// box, beneath the controls there.
+// control array), kind, text, place in client-area pixels, font and colours,
+// and what a screen reader says of it. The table lists the controls in tab
+// order. A label's text is shown whole: where the face makes it wider than
+// the label's box, it runs on beyond the box, beneath the controls there.
 struct ControlSpec {
+  ControlId id;  // its row
   const char* name;
   int index;  // -1 for a control that is not part of an array
   ControlKind kind;
@@ -26,6 +63,11 @@ struct ControlSpec {
   bool bold;
   std::optional<Colour> textColour;
   std::optional<Colour> background;
+  // The name a screen reader gives it where its text does not say enough
+  // (nullptr: its text), and its description. The size buttons' names and
+  // descriptions follow from their text and scale (access/AccessibleTexts.h).
+  const char* accessibleName;
+  const char* description;
 };
 
 inline constexpr Colour kLightGreen{192, 255, 192};  // the window's background
@@ -63,38 +105,84 @@ using ControlKind::kPicture;
 using ControlKind::kTextBox;
 
 // clang-format off
-inline constexpr std::array<ControlSpec, 30> kControls{{
-    {"Text1",     -1, kTextBox,  "",                      744, 232, 105, 49, 36,    false, {}, {}},
-    {"Text2",     -1, kTextBox,  "",                      920, 232,  89, 49, 36,    false, {}, {}},
-    {"Command5",  -1, kButton,   "グラフをかく",          808, 320, 201, 33, 14.25, true,  {}, {}},
-    {"Command2",  -1, kButton,   "初期画面(クリア)",      760,  96, 201, 33, 12,    true,  {}, {}},
-    {"Command1",  -1, kButton,   "終了",                  928, 640,  81, 33, 12,    true,  {}, {}},
-    {"Picture1",  -1, kPicture,  "",                       16,  32, kPlaneSide, kPlaneSide, 0, false, {}, Colour{255, 255, 255}},
-    {"Command3",   0, kButton,   "小",                    696,  48,  65, 33, 12,    false, {}, {}},
-    {"Command3",   1, kButton,   "中",                    776,  48,  65, 33, 20.25, true,  {}, {}},
-    {"Command3",   2, kButton,   "大",                    856,  48,  65, 33, 12,    false, {}, {}},
-    {"Label1",    -1, kLabel,    "座標平面の大きさ",      792,  16, 130, 16, 12,    true,  kBlack, kLightGreen},
-    {"Label5",     0, kLabel,    "ｙ",                    312,   0,  25, 33, 20.25, true,  kBlack, kLightGreen},
-    {"Label5",     1, kLabel,    "χ",                     656, 352,  25, 33, 20.25, true,  kBlack, kLightGreen},
-    {"Label7",    -1, kLabel,    "１次関数 ｙ＝ａχ＋ｂで", 704, 160, 241, 24, 18,    true,  kOlive, kLightGreen},
-    {"Label8",    -1, kLabel,    "ａとｂの値を入力せよ。", 760, 192, 187, 19, 14.25, true,  kOlive, kLightGreen},
-    {"Command7",  -1, kButton,   "整数倍",                928, 552,  81, 33, 12,    true,  {}, {}},
-    {"Command8",   0, kButton,   "拡大",                  848, 552,  65, 33, 12,    true,  {}, {}},
-    {"Command8",   1, kButton,   "縮小",                  776, 552,  65, 33, 12,    true,  {}, {}},
-    {"Command9",  -1, kButton,   "消去",                  944, 496,  57, 25, 12,    false, {}, {}},
-    {"Label2",    -1, kLabel,    "ｙ＝　   　　 χ＋",    688, 240, 226, 33, 24,    true,  kBlack, kLightGreen},
-    {"Command4",  -1, kButton,   "補助線B",               672, 648,  97, 33, 15.75, true,  {}, {}},
-    {"Command6",  -1, kButton,   "消去",                  776, 656,  57, 25, 12,    false, {}, {}},
-    {"Label3",    -1, kLabel,    "分数可",                776, 282,  36, 12, 0,     false, {}, kLightGreen},
-    {"Label4",    -1, kLabel,    "整数",                  952, 282,  24, 12, 0,     false, {}, kLightGreen},
-    {"Label6",    -1, kLabel,    "1倍～５倍",             816, 592,  50, 12, 0,     false, {}, kLightGreen},
-    {"Check1",    -1, kCheckBox, "Quick",                 840, 664,  49, 17, 0,     false, {}, kLightGreen},
-    {"Check2",    -1, kCheckBox, "Quick",                 856, 440,  49, 17, 0,     false, {}, kLightGreen},
-    {"Command10", -1, kButton,   "補助線A",               736, 400, 185, 33, 15.75, true,  {}, {}},
-    {"Command3",   3, kButton,   "特大",                  936,  48,  65, 33, 12,    false, {}, {}},
-    {"Command11", -1, kButton,   "消去",                  944, 408,  57, 25, 12,    false, {}, {}},
-    {"Command12", -1, kButton,   "補助線C",               736, 488, 185, 33, 15.75, true,  {}, {}},
-}};
+inline constexpr std::array<ControlSpec, kControlCount> kControls = [] {
+  using enum ControlId;
+  return std::array<ControlSpec, kControlCount>{{
+    {kText1,      "Text1",     -1, kTextBox,  "",                       744, 232, 105,        49,         36,    false, {},     {},
+     "傾き a", "a の値。整数、小数、分数 p/q で入力できる。Enter で b の入力へ進む。"},
+    {kText2,      "Text2",     -1, kTextBox,  "",                       920, 232, 89,         49,         36,    false, {},     {},
+     "切片 b", "b の値。Enter で「グラフをかく」へ進む。"},
+    {kCommand5,   "Command5",  -1, kButton,   "グラフをかく",           808, 320, 201,        33,         14.25, true,  {},     {},
+     nullptr, "入力した a と b で、y = ax + b のグラフを座標平面にかく。"},
+    {kCommand2,   "Command2",  -1, kButton,   "初期画面(クリア)",       760, 96,  201,        33,         12,    true,  {},     {},
+     nullptr, "座標平面と a、b の入力を消して、初めの画面に戻す。"},
+    {kCommand1,   "Command1",  -1, kButton,   "終了",                   928, 640, 81,         33,         12,    true,  {},     {},
+     nullptr, "プログラムを終了する。"},
+    {kPicture1,   "Picture1",  -1, kPicture,  "",                       16,  32,  kPlaneSide, kPlaneSide, 0,     false, {},     Colour{255, 255, 255},
+     "座標平面", ""},
+    {kCommand3_0, "Command3",  0,  kButton,   "小",                     696, 48,  65,         33,         12,    false, {},     {},
+     nullptr, ""},
+    {kCommand3_1, "Command3",  1,  kButton,   "中",                     776, 48,  65,         33,         20.25, true,  {},     {},
+     nullptr, ""},
+    {kCommand3_2, "Command3",  2,  kButton,   "大",                     856, 48,  65,         33,         12,    false, {},     {},
+     nullptr, ""},
+    {kLabel1,     "Label1",    -1, kLabel,    "座標平面の大きさ",       792, 16,  130,        16,         12,    true,  kBlack, kLightGreen,
+     nullptr, ""},
+    {kLabel5_0,   "Label5",    0,  kLabel,    "ｙ",                     312, 0,   25,         33,         20.25, true,  kBlack, kLightGreen,
+     "y 軸", ""},
+    {kLabel5_1,   "Label5",    1,  kLabel,    "χ",                      656, 352, 25,         33,         20.25, true,  kBlack, kLightGreen,
+     "x 軸", ""},
+    {kLabel7,     "Label7",    -1, kLabel,    "１次関数 ｙ＝ａχ＋ｂで", 704, 160, 241,        24,         18,    true,  kOlive, kLightGreen,
+     nullptr, ""},
+    {kLabel8,     "Label8",    -1, kLabel,    "ａとｂの値を入力せよ。", 760, 192, 187,        19,         14.25, true,  kOlive, kLightGreen,
+     nullptr, ""},
+    {kCommand7,   "Command7",  -1, kButton,   "整数倍",                 928, 552, 81,         33,         12,    true,  {},     {},
+     nullptr, "傾きの三角形を a の分母の倍にして、縦の長さを整数にする。"},
+    {kCommand8_0, "Command8",  0,  kButton,   "拡大",                   848, 552, 65,         33,         12,    true,  {},     {},
+     nullptr, "傾きの三角形を 1 倍大きくする（5 倍まで）。"},
+    {kCommand8_1, "Command8",  1,  kButton,   "縮小",                   776, 552, 65,         33,         12,    true,  {},     {},
+     nullptr, "傾きの三角形を 1 倍小さくする（1 倍まで）。"},
+    {kCommand9,   "Command9",  -1, kButton,   "消去",                   944, 496, 57,         25,         12,    false, {},     {},
+     "補助線Cを消去", "傾きの三角形（補助線C）を消す。"},
+    {kLabel2,     "Label2",    -1, kLabel,    "ｙ＝　   　　 χ＋",      688, 240, 226,        33,         24,    true,  kBlack, kLightGreen,
+     "ｙ＝ ａχ＋ ｂ", "左の入力欄が a、右の入力欄が b。"},
+    {kCommand4,   "Command4",  -1, kButton,   "補助線B",                672, 648, 97,         33,         15.75, true,  {},     {},
+     nullptr, ""},
+    {kCommand6,   "Command6",  -1, kButton,   "消去",                   776, 656, 57,         25,         12,    false, {},     {},
+     nullptr, ""},
+    {kLabel3,     "Label3",    -1, kLabel,    "分数可",                 776, 282, 36,         12,         0,     false, {},     kLightGreen,
+     nullptr, ""},
+    {kLabel4,     "Label4",    -1, kLabel,    "整数",                   952, 282, 24,         12,         0,     false, {},     kLightGreen,
+     nullptr, ""},
+    {kLabel6,     "Label6",    -1, kLabel,    "1倍～５倍",              816, 592, 50,         12,         0,     false, {},     kLightGreen,
+     nullptr, ""},
+    {kCheck1,     "Check1",    -1, kCheckBox, "Quick",                  840, 664, 49,         17,         0,     false, {},     kLightGreen,
+     nullptr, ""},
+    {kCheck2,     "Check2",    -1, kCheckBox, "Quick",                  856, 440, 49,         17,         0,     false, {},     kLightGreen,
+     nullptr, "チェックすると、アニメーションの待ち時間を飛ばしてすぐにかく。"},
+    {kCommand10,  "Command10", -1, kButton,   "補助線A",                736, 400, 185,        33,         15.75, true,  {},     {},
+     nullptr, "グラフに沿って、右へ 1、上へ a の階段（補助線A）をかく。"},
+    {kCommand3_3, "Command3",  3,  kButton,   "特大",                   936, 48,  65,         33,         12,    false, {},     {},
+     nullptr, ""},
+    {kCommand11,  "Command11", -1, kButton,   "消去",                   944, 408, 57,         25,         12,    false, {},     {},
+     "補助線Aを消去", "階段（補助線A）を消す。"},
+    {kCommand12,  "Command12", -1, kButton,   "補助線C",                736, 488, 185,        33,         15.75, true,  {},     {},
+     nullptr, "グラフの y 切片から、傾きの三角形（補助線C）をかく。"},
+  }};
+}();
 // clang-format on
+
+// Each row's control is the one its enumerator names.
+static_assert([] {
+  for (std::size_t row = 0; row < kControls.size(); ++row) {
+    if (static_cast<std::size_t>(kControls[row].id) != row)
+      return false;
+  }
+  return true;
+}());
+
+inline constexpr std::size_t RowOf(ControlId id) {
+  return static_cast<std::size_t>(id);
+}
 
 }  // namespace lesson

@@ -1,24 +1,9 @@
 #include "lesson/app/Controls.h"
 
-#include <cstdlib>
-
 #include "lesson/access/AccessibleTexts.h"
 #include "lesson/app/Host.h"
 
 namespace lesson {
-
-namespace {
-
-std::size_t RowOf(std::string_view name, int index) {
-  for (std::size_t row = 0; row < kControls.size(); ++row) {
-    if (kControls[row].name == name && kControls[row].index == index)
-      return row;
-  }
-  // A control that the table does not list is a fault of the program itself.
-  std::abort();
-}
-
-}  // namespace
 
 void ControlSet::FocusMoved(const Control* control) {
   focus_ = control == nullptr ? kNone : control->Row();
@@ -35,8 +20,11 @@ void ControlSet::Changed(Control& control) {
   host_->ControlChanged(control);
 }
 
-Control::Control(ControlSet& owner, std::string_view name, int index)
-    : owner_(&owner), row_(RowOf(name, index)), name_(lesson::AccessibleName(kControls[row_])) {
+Control::Control(ControlSet& owner, ControlId id)
+    : owner_(&owner),
+      row_(RowOf(id)),
+      name_(lesson::AccessibleName(kControls[row_])),
+      description_(AccessibleDescription(kControls[row_], 0)) {
   owner.Register(*this, row_);
 }
 
@@ -80,8 +68,8 @@ void Control::SetDescription(std::string description) {
   Changed();
 }
 
-Button::Button(ControlSet& owner, std::string_view name, int index)
-    : Control(owner, name, index), fontPoints_(Entry().fontPoints), fontBold_(Entry().bold) {}
+Button::Button(ControlSet& owner, ControlId id)
+    : Control(owner, id), fontPoints_(Entry().fontPoints), fontBold_(Entry().bold) {}
 
 void Button::SetFont(double points, bool bold) {
   if (fontPoints_ == points && fontBold_ == bold)
@@ -124,43 +112,43 @@ void CheckBox::SetChecked(bool checked) {
 
 ControlView TakeView(Control& control) {
   const ControlSpec& entry = control.Entry();
-  ControlView v{control.Enabled(),
-                control.Visible(),
-                entry.left,
-                entry.top,
-                entry.width,
-                entry.height,
-                entry.fontPoints,
-                entry.bold,
-                entry.text,
-                false,
-                control.Description(),
-                false};
+  ControlView v;
+  v.visible = control.Visible();
+  v.place = {entry.left, entry.top, entry.width, entry.height};
+  v.font = ControlView::Font{entry.fontPoints, entry.bold};
+  v.description = control.Description();
   switch (entry.kind) {
-    case ControlKind::kButton:
-      v.fontPoints = static_cast<const Button&>(control).FontPoints();
-      v.bold = static_cast<const Button&>(control).FontBold();
+    case ControlKind::kButton: {
+      const auto& button = static_cast<const Button&>(control);
+      v.enabled = button.Enabled();
+      v.font = ControlView::Font{button.FontPoints(), button.FontBold()};
       break;
-    case ControlKind::kTextBox:
-      v.text = static_cast<const TextBox&>(control).Text();
-      v.selectAll = static_cast<TextBox&>(control).TakeSelectAll();
+    }
+    case ControlKind::kTextBox: {
+      auto& box = static_cast<TextBox&>(control);
+      v.enabled = box.Enabled();
+      v.text = box.Text();
+      v.selectAll = box.TakeSelectAll();
       break;
+    }
     case ControlKind::kCheckBox:
+      v.enabled = control.Enabled();
       v.checked = static_cast<const CheckBox&>(control).Checked();
       break;
     case ControlKind::kLabel:
-      v.left = static_cast<const Label&>(control).Left();
-      v.top = static_cast<const Label&>(control).Top();
+      v.place.left = static_cast<const Label&>(control).Left();
+      v.place.top = static_cast<const Label&>(control).Top();
       break;
     case ControlKind::kPicture:
-      v.description.clear();
+      v.font.reset();
+      v.description.reset();
       break;
   }
   return v;
 }
 
-Label::Label(ControlSet& owner, std::string_view name, int index)
-    : Control(owner, name, index), left_(Entry().left), top_(Entry().top) {}
+Label::Label(ControlSet& owner, ControlId id)
+    : Control(owner, id), left_(Entry().left), top_(Entry().top) {}
 
 void Label::Move(int left, int top) {
   if (left_ == left && top_ == top)

@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "lesson/app/ControlTable.h"
 #include "lesson/input/Input.h"
+#include "lesson/scaling/WindowScale.h"
 
 namespace lesson {
 
@@ -18,13 +20,14 @@ class Control;
 // host, which shows them.
 class ControlSet {
  public:
-  static constexpr std::size_t kNone = kControls.size();
+  static constexpr std::size_t kNone = kControlCount;
 
   explicit ControlSet(Host& host) : host_(&host) {}
   ControlSet(const ControlSet&) = delete;
   ControlSet& operator=(const ControlSet&) = delete;
 
   Control& At(std::size_t row) const { return *byRow_.at(row); }
+  Control& At(ControlId id) const { return At(RowOf(id)); }
   // The control with the keyboard focus, or nullptr when the window itself
   // has it.
   Control* Focus() const { return focus_ == kNone ? nullptr : byRow_[focus_]; }
@@ -39,7 +42,7 @@ class ControlSet {
   void Changed(Control& control);
 
   Host* host_;
-  std::array<Control*, kControls.size()> byRow_{};
+  std::array<Control*, kControlCount> byRow_{};
   std::size_t focus_ = kNone;
 };
 
@@ -55,6 +58,7 @@ class Control {
   const ControlSpec& Entry() const { return kControls[row_]; }
   // Its row in the control table, which lists the controls in tab order.
   std::size_t Row() const { return row_; }
+  ControlId Id() const { return Entry().id; }
   // The name under which the lesson refers to it: "Command3(2)".
   std::string Name() const;
 
@@ -74,7 +78,7 @@ class Control {
   void SetDescription(std::string description);
 
  protected:
-  Control(ControlSet& owner, std::string_view name, int index = -1);
+  Control(ControlSet& owner, ControlId id);
   ~Control() = default;
   void Changed() { owner_->Changed(*this); }
 
@@ -90,7 +94,7 @@ class Control {
 // A push button. Its caption is the table's; its font can change.
 class Button final : public Control {
  public:
-  Button(ControlSet& owner, std::string_view name, int index = -1);
+  Button(ControlSet& owner, ControlId id);
 
   double FontPoints() const { return fontPoints_; }
   bool FontBold() const { return fontBold_; }
@@ -104,16 +108,15 @@ class Button final : public Control {
 // A single-line text box.
 class TextBox final : public Control {
  public:
-  TextBox(ControlSet& owner, std::string_view name) : Control(owner, name) {}
+  TextBox(ControlSet& owner, ControlId id) : Control(owner, id) {}
 
   // The text, UTF-8, exactly as it stands in the box.
   const std::string& Text() const { return text_; }
   // The lesson sets the text; the front-end shows it.
   void SetText(std::string text);
-  // The pupil edited the text: the model follows, with no notice back.
-  void Edited(std::string text) { text_ = std::move(text); }
-  // A text reached the box: it keeps it as the lesson receives such text
-  // (typed text folded to ASCII), and is shown it back where that differs.
+  // The pupil's edit brought a text to the box: it keeps it as the lesson
+  // receives such text (typed text folded to ASCII), and is shown it back
+  // where that differs.
   void Received(std::string_view text, TextOrigin origin);
   // Asks the front-end to select the whole text.
   void SelectAll();
@@ -128,7 +131,7 @@ class TextBox final : public Control {
 // A check box: value 0 unticked, 1 ticked.
 class CheckBox final : public Control {
  public:
-  CheckBox(ControlSet& owner, std::string_view name) : Control(owner, name) {}
+  CheckBox(ControlSet& owner, ControlId id) : Control(owner, id) {}
 
   bool Checked() const { return checked_; }
   void SetChecked(bool checked);
@@ -142,7 +145,7 @@ class CheckBox final : public Control {
 // A static label, which the lesson may move.
 class Label final : public Control {
  public:
-  Label(ControlSet& owner, std::string_view name, int index = -1);
+  Label(ControlSet& owner, ControlId id);
 
   // Place in window pixels of the layout (1024 x 687).
   int Left() const { return left_; }
@@ -158,25 +161,26 @@ class Label final : public Control {
 // pointer events and arrow keys to the window's handlers.
 class PictureControl final : public Control {
  public:
-  PictureControl(ControlSet& owner, std::string_view name) : Control(owner, name) {}
+  PictureControl(ControlSet& owner, ControlId id) : Control(owner, id) {}
 };
 
 // What a front-end shows of a control: its model as it now stands, in the
-// layout's pixels and points.
+// layout's pixels and points. A field without a value does not apply to the
+// control (a label is never disabled, only a box has a text of the pupil's);
+// a front-end applies every field that has one.
 struct ControlView {
-  bool enabled = true;
   bool visible = true;
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
-  double fontPoints = 0;  // 0: the window's font
-  bool bold = false;
-  std::string text;
-  bool checked = false;
-  // Empty for the plane, whose description reaches the reader as the lesson
-  // announces it.
-  std::string description;
+  std::optional<bool> enabled;
+  PixelRect place;
+  struct Font {
+    double points = 0;  // 0: the window's font
+    bool bold = false;
+  };
+  std::optional<Font> font;
+  std::optional<std::string> text;
+  std::optional<bool> checked;
+  // The plane's description reaches the reader as the lesson announces it.
+  std::optional<std::string> description;
   bool selectAll = false;  // a box's whole text is to be selected
 };
 

@@ -8,16 +8,23 @@
 namespace lesson {
 
 Form1::Form1(Host& host, Surface& picture)
-    : controls_(host), host_(host), picture_(picture), surface_(&picture), announcer_(host) {
-  for (std::size_t row = 0; row < kControls.size(); ++row) {
-    Control& control = controls_.At(row);
-    control.SetDescription(AccessibleDescription(control.Entry(), 0));
-  }
+    : host_(host), controls_(host_), picture_(picture), surface_(&picture), announcer_(host_) {
   Form_Load();
   Text1.SetFocus();
   DescribeControls();
+  shownDrawing_ = surface_->Drawn();
+}
+
+void Form1::Start() {
+  if (host_.IsOpen() || ending_)
+    return;
+  host_.Open();
+  for (std::size_t row = 0; row < kControlCount; ++row)
+    host_.ControlChanged(controls_.At(row));
+  host_.FocusChanged();
   announcer_.Start(Picture1.Description());
   shownDrawing_ = surface_->Drawn();
+  host_.PictureChanged();
 }
 
 void Form1::SetSurface(Surface* surface) {

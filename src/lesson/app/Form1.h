@@ -6,12 +6,12 @@
 
 #include "lesson/access/Announcer.h"
 #include "lesson/app/Controls.h"
+#include "lesson/app/HostGate.h"
 #include "lesson/app/LessonState.h"
 #include "lesson/input/Input.h"
 
 namespace lesson {
 
-class Host;
 class Preparation;
 class Surface;
 
@@ -26,47 +26,55 @@ class Surface;
 class Form1 final {
  public:
   // Runs the start-up: the plane is drawn on picture and the controls stand
-  // as the lesson begins. Both must outlive the window.
+  // as the lesson begins, with nothing told to the host yet. Both must
+  // outlive the window.
   Form1(Host& host, Surface& picture);
 
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
+  // Once the front-end has bound every control and the picture: shows every
+  // control as it stands, the focus, the plane's first description and the
+  // picture. From here until the end every change is told to the host.
+  void Start();
+
  private:
+  HostGate host_;        // the front-end, as the models reach it
   ControlSet controls_;  // before the controls, which register with it
 
  public:
   // --- controls -----------------------------------------------------------
-  TextBox Text1{controls_, "Text1"};       // a
-  TextBox Text2{controls_, "Text2"};       // b
-  Button Command1{controls_, "Command1"};  // "終了", quit
-  Button Command2{controls_, "Command2"};  // "初期画面(クリア)", initial screen
-  std::array<Button, 4> Command3{{{controls_, "Command3", 0},  // plane sizes "小" "中" "大" "特大"
-                                  {controls_, "Command3", 1},
-                                  {controls_, "Command3", 2},
-                                  {controls_, "Command3", 3}}};
-  Button Command4{controls_, "Command4"};  // "補助線B", hidden for good
-  Button Command5{controls_, "Command5"};  // "グラフをかく", draw the graph
-  Button Command6{controls_, "Command6"};  // its "消去", hidden for good
-  Button Command7{controls_, "Command7"};  // "整数倍", integer multiple
-  std::array<Button, 2> Command8{{{controls_, "Command8", 0},    // "拡大" enlarge
-                                  {controls_, "Command8", 1}}};  // "縮小" shrink
-  Button Command9{controls_, "Command9"};                        // "消去", erase the triangle
-  Button Command10{controls_, "Command10"};                      // "補助線A", auxiliary line A
-  Button Command11{controls_, "Command11"};                      // "消去", erase line A
-  Button Command12{controls_, "Command12"};                      // "補助線C", slope triangle
-  CheckBox Check1{controls_, "Check1"};                          // second "Quick", hidden for good
-  CheckBox Check2{controls_, "Check2"};            // "Quick": animations without waits
-  PictureControl Picture1{controls_, "Picture1"};  // the coordinate plane
-  Label Label1{controls_, "Label1"};
-  Label Label2{controls_, "Label2"};
-  Label Label3{controls_, "Label3"};
-  Label Label4{controls_, "Label4"};
-  std::array<Label, 2> Label5{{{controls_, "Label5", 0},  // axis names "ｙ" and "χ"
-                               {controls_, "Label5", 1}}};
-  Label Label6{controls_, "Label6"};
-  Label Label7{controls_, "Label7"};
-  Label Label8{controls_, "Label8"};
+  TextBox Text1{controls_, ControlId::kText1};       // a
+  TextBox Text2{controls_, ControlId::kText2};       // b
+  Button Command1{controls_, ControlId::kCommand1};  // "終了", quit
+  Button Command2{controls_, ControlId::kCommand2};  // "初期画面(クリア)", initial screen
+  std::array<Button, 4> Command3{
+      {{controls_, ControlId::kCommand3_0},  // plane sizes "小" "中" "大" "特大"
+       {controls_, ControlId::kCommand3_1},
+       {controls_, ControlId::kCommand3_2},
+       {controls_, ControlId::kCommand3_3}}};
+  Button Command4{controls_, ControlId::kCommand4};  // "補助線B", hidden for good
+  Button Command5{controls_, ControlId::kCommand5};  // "グラフをかく", draw the graph
+  Button Command6{controls_, ControlId::kCommand6};  // its "消去", hidden for good
+  Button Command7{controls_, ControlId::kCommand7};  // "整数倍", integer multiple
+  std::array<Button, 2> Command8{{{controls_, ControlId::kCommand8_0},    // "拡大" enlarge
+                                  {controls_, ControlId::kCommand8_1}}};  // "縮小" shrink
+  Button Command9{controls_, ControlId::kCommand9};          // "消去", erase the triangle
+  Button Command10{controls_, ControlId::kCommand10};        // "補助線A", auxiliary line A
+  Button Command11{controls_, ControlId::kCommand11};        // "消去", erase line A
+  Button Command12{controls_, ControlId::kCommand12};        // "補助線C", slope triangle
+  CheckBox Check1{controls_, ControlId::kCheck1};            // second "Quick", hidden for good
+  CheckBox Check2{controls_, ControlId::kCheck2};            // "Quick": animations without waits
+  PictureControl Picture1{controls_, ControlId::kPicture1};  // the coordinate plane
+  Label Label1{controls_, ControlId::kLabel1};
+  Label Label2{controls_, ControlId::kLabel2};
+  Label Label3{controls_, ControlId::kLabel3};
+  Label Label4{controls_, ControlId::kLabel4};
+  std::array<Label, 2> Label5{{{controls_, ControlId::kLabel5_0},  // axis names "ｙ" and "χ"
+                               {controls_, ControlId::kLabel5_1}}};
+  Label Label6{controls_, ControlId::kLabel6};
+  Label Label7{controls_, ControlId::kLabel7};
+  Label Label8{controls_, ControlId::kLabel8};
 
   // Every control by its row of the control table, and the focus.
   const ControlSet& Controls() const { return controls_; }
@@ -146,6 +154,9 @@ class Form1 final {
   // The wait between two strokes of an animation: Quick is read anew, and a
   // ticked box makes the wait zero.
   void PacedWait(std::int32_t ms);
+  // The host's wait: until ms milliseconds have passed, running the input
+  // that arrives meanwhile.
+  void WaitFor(std::int32_t ms);
   // Replays line A at once, with the Quick box ticked.
   void ReplayLineA();
   void SetAnchorByRule();
@@ -156,7 +167,6 @@ class Form1 final {
   void DescribeControls();
   void ShowPicture();
 
-  Host& host_;
   Surface& picture_;
   Surface* surface_;
   LessonState state_;

@@ -11,16 +11,26 @@ class Control;
 // window, the browser page) implements this and nothing else of the lesson
 // reaches beyond it: the front-end shows the controls and the picture, and
 // hands the lesson its input through Form1's event functions.
+//
+// Nothing is asked of it before Form1::Start and nothing after End.
 class Host {
  public:
   virtual ~Host() = default;
 
-  // The wait of an animation: returns no earlier than ms milliseconds after
-  // the call, by a monotonic clock, having processed pending input at least
-  // once; input that arrives meanwhile runs its handlers to completion,
-  // nested inside the wait. Sleeps rather than spins. Returns at once,
-  // processing nothing, when ms <= 0.
-  virtual void Wait(std::int32_t ms) = 0;
+  // --- the waits of the animations ----------------------------------------
+  // The lesson's wait (Form1::Pause) is a loop of these three: it runs the
+  // input that has arrived, then sleeps until its deadline or until more
+  // input arrives, and so on until the deadline has passed.
+  //
+  // Milliseconds by a monotonic clock, from any start.
+  virtual double NowMs() = 0;
+  // Sleeps until NowMs() reaches the deadline or input arrives, whichever
+  // comes first (it may return sooner). Sleeps rather than spins. False
+  // when the program is being taken down: the wait then ends at once.
+  virtual bool SleepUntil(double deadlineMs) = 0;
+  // Runs the input that has arrived, each event through Form1's event
+  // functions, to completion: an animation it starts waits inside this call.
+  virtual void RunQueuedInput() = 0;
 
   // Ends the program at once. The lesson makes no further wait afterwards.
   virtual void End() = 0;
@@ -32,8 +42,8 @@ class Host {
   // The keyboard focus moved to another control, or to none (the window).
   virtual void FocusChanged() = 0;
   // Something was drawn on the picture since the last notice; it comes
-  // before every wait and after every event, so a front-end that buffers
-  // its drawing can show it then.
+  // before every wait and after every event, so that a front-end shows the
+  // picture then.
   virtual void PictureChanged() = 0;
 
   // Tells a screen reader the plane's description anew. The lesson spaces

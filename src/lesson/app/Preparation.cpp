@@ -4,6 +4,7 @@
 
 #include "lesson/app/Form1.h"
 #include "lesson/graph/ReadNumber.h"
+#include "lesson/text/Utf8.h"
 
 namespace lesson {
 
@@ -16,15 +17,13 @@ std::string AsABoxTakesIt(std::string_view text) {
   std::size_t units = 0;
   std::size_t at = 0;
   while (at < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    const std::size_t width = length == 4 ? 2 : 1;
-    if (units + width > static_cast<std::size_t>(kBoxMaxLength))
+    const Utf8Character c = ReadUtf8(text, at);
+    if (units + c.Utf16Units() > static_cast<std::size_t>(kBoxMaxLength))
       break;
-    units += width;
-    at += length;
+    units += c.Utf16Units();
+    at += c.length;
   }
-  return std::string(text.substr(0, std::min(at, text.size())));
+  return std::string(text.substr(0, at));
 }
 
 std::optional<bool> Flag(std::string_view value) {

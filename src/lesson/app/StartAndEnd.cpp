@@ -70,6 +70,9 @@ void Form1::EndProgram() {
   if (ending_)
     return;
   ending_ = true;
+  // Whatever the handlers still unwinding change, the front-end hears
+  // nothing more of it: what stands behind the end stays as it is.
+  host_.Close();
   host_.End();
 }
 

@@ -56,8 +56,22 @@ void Form1::Pause(std::int32_t ms) {
   if (ms > 0)
     ShowPicture();
   ++waitDepth_;
-  host_.Wait(ms);
+  WaitFor(ms);
   --waitDepth_;
+}
+
+// The input is run before the first sleep, so that what is pending is
+// handled even when the time is short. The deadline is fixed at the start:
+// an animation that a click starts nested inside the wait takes its own
+// time, and the wait ends as soon as its deadline has passed, however long
+// the nested one took. No wait is made once the lesson ends.
+void Form1::WaitFor(std::int32_t ms) {
+  if (ms <= 0)
+    return;
+  const double deadline = host_.NowMs() + ms;
+  host_.RunQueuedInput();
+  while (!ending_ && host_.NowMs() < deadline && host_.SleepUntil(deadline))
+    host_.RunQueuedInput();
 }
 
 }  // namespace lesson

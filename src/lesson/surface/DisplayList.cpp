@@ -72,13 +72,11 @@ std::optional<Mark> TextMark(double x, double y, std::string_view text, Colour c
   return mark;
 }
 
+// Every handler that can run again and again starts its picture with a
+// clear, and those that draw over the picture are disabled while what they
+// drew is shown: the marks between two clears stay a few thousand at most.
 void DisplayList::Clear() {
   cursor_ = 0;
-  if (!complete_) {
-    complete_ = true;
-    marks_.clear();
-    shown_ = kUnknown;
-  }
 }
 
 void DisplayList::Add(Mark mark) {
@@ -94,19 +92,8 @@ void DisplayList::Add(Mark mark) {
     if (cursor_ >= kMinSnapshotMarks && (kept == nullptr || kept->marks != cursor_))
       wanted_ = cursor_;
   }
-  if (complete_ && cursor_ >= kMaxMarks) {
-    Flush();
-    marks_.clear();
-    snapshots_.clear();
-    wanted_.reset();
-    cursor_ = 0;
-    shown_ = 0;
-    complete_ = false;
-  }
   marks_.push_back(std::move(mark));
   ++cursor_;
-  if (!complete_ && cursor_ >= kMaxMarks)
-    Flush();
 }
 
 PlaneArea DisplayList::Flush() {
@@ -118,22 +105,14 @@ PlaneArea DisplayList::Flush() {
     wanted_.reset();
   }
   PaintUpTo(cursor_);
-  if (!complete_) {
-    marks_.clear();
-    cursor_ = 0;
-    shown_ = 0;
-  }
   return std::exchange(changed_, PlaneArea{});
 }
 
-bool DisplayList::Repaint() {
+void DisplayList::Repaint() {
   changed_ = PlaneArea::WholePlane();
-  if (!complete_)
-    return false;
   snapshots_.clear();
   wanted_.reset();
   shown_ = kUnknown;
-  return true;
 }
 
 const DisplayList::Snapshot* DisplayList::LatestUpTo(std::size_t index) const {
@@ -219,19 +198,13 @@ void DisplayList::Save(std::size_t marks) {
   snapshots_.push_back({marks, slot});
 }
 
-void ListSurface::StrokeSegment(const Segment& segment, Colour colour, int width) {
-  if (auto mark = StrokeMark(segment, colour, width))
-    list_.Add(std::move(*mark));
-  Drew();
-}
-
 void ListSurface::DoCls() {
   list_.Clear();
-  Drew();
 }
 
 void ListSurface::DoStroke(const Stroke& s) {
-  StrokeSegment(Segment{s.x1, s.y1, s.x2, s.y2}, s.colour, s.width);
+  if (auto mark = StrokeMark(Segment{s.x1, s.y1, s.x2, s.y2}, s.colour, s.width))
+    list_.Add(std::move(*mark));
 }
 
 float ListSurface::DoPrint(std::string_view text) {
@@ -240,7 +213,6 @@ float ListSurface::DoPrint(std::string_view text) {
   const TextExtent extent = Measure(text, pixelSize, bold);
   if (auto mark = TextMark(CurrentX(), CurrentY(), text, ForeColor(), pixelSize, bold, extent)) {
     list_.Add(std::move(*mark));
-    Drew();
   }
   return static_cast<float>(extent.lineHeight);
 }

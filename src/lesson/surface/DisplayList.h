@@ -97,9 +97,6 @@ class DisplayList {
   // A snapshot costs a copy of the picture; below this many agreeing marks
   // painting them again is about as cheap.
   static constexpr std::size_t kMinSnapshotMarks = 32;
-  // Beyond this many marks since the last clear the marks are no longer
-  // kept: the pixels alone then hold the picture.
-  static constexpr std::size_t kMaxMarks = 200000;
 
   explicit DisplayList(Raster& raster) : raster_(raster) {}
   DisplayList(const DisplayList&) = delete;
@@ -111,12 +108,8 @@ class DisplayList {
   // plane area whose pixels may have changed since the last flush.
   PlaneArea Flush();
   // The front-end's pixels were lost (a new size or pixel ratio): the next
-  // flush paints the whole picture afresh. False when the marks are no
-  // longer all kept, and the front-end must keep what it has, scaled.
-  bool Repaint();
-
-  // The marks since the last clear.
-  std::span<const Mark> Frame() const { return std::span(marks_).first(cursor_); }
+  // flush paints the whole picture afresh.
+  void Repaint();
 
  private:
   static constexpr std::size_t kUnknown = SIZE_MAX;
@@ -145,8 +138,6 @@ class DisplayList {
   std::vector<Snapshot> snapshots_;
   // Where the next flush takes a snapshot.
   std::optional<std::size_t> wanted_;
-  // False once the marks since the last clear grew too many to keep.
-  bool complete_ = true;
   PlaneArea changed_;
 };
 
@@ -158,17 +149,11 @@ class ListSurface : public Surface {
   float Width() const override { return kPlaneSide; }
   float Height() const override { return kPlaneSide; }
 
-  // A stroke given in doubles, so that end points beyond the float range
-  // can be drawn too.
-  void StrokeSegment(const Segment& segment, Colour colour, int width);
-
  protected:
   explicit ListSurface(Raster& raster) : list_(raster) {}
 
   DisplayList& List() { return list_; }
   virtual TextExtent Measure(std::string_view text, int pixelSize, bool bold) = 0;
-  // Something was drawn or cleared.
-  virtual void Drew() {}
 
  private:
   void DoCls() override;

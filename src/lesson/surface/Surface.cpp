@@ -10,19 +10,19 @@ void Surface::Cls() {
 }
 
 void Surface::Line(float x1, float y1, float x2, float y2) {
-  Draw(x1, y1, x2, y2, attributes_.foreColor, false, false);
+  Draw(x1, y1, x2, y2, attributes_.foreColor);
 }
 
 void Surface::Line(float x1, float y1, float x2, float y2, Colour colour) {
-  Draw(x1, y1, x2, y2, colour, false, true);
+  Draw(x1, y1, x2, y2, colour);
 }
 
 void Surface::LineStep(float x1, float y1, float dx, float dy) {
-  Draw(x1, y1, x1 + dx, y1 + dy, attributes_.foreColor, true, false);
+  Draw(x1, y1, x1 + dx, y1 + dy, attributes_.foreColor);
 }
 
 void Surface::LineStep(float x1, float y1, float dx, float dy, Colour colour) {
-  Draw(x1, y1, x1 + dx, y1 + dy, colour, true, true);
+  Draw(x1, y1, x1 + dx, y1 + dy, colour);
 }
 
 void Surface::Print(std::string_view text) {
@@ -32,10 +32,9 @@ void Surface::Print(std::string_view text) {
   attributes_.currentY += lineHeight;
 }
 
-void Surface::Draw(float x1, float y1, float x2, float y2, Colour colour, bool relative,
-                   bool ownColour) {
+void Surface::Draw(float x1, float y1, float x2, float y2, Colour colour) {
   ++drawn_;
-  DoStroke(Stroke{x1, y1, x2, y2, colour, attributes_.drawWidth, relative, ownColour});
+  DoStroke(Stroke{x1, y1, x2, y2, colour, attributes_.drawWidth});
 }
 
 }  // namespace lesson

@@ -25,7 +25,7 @@ struct SurfaceAttributes {
 };
 
 // A stroke as the caller asked for it: both end points (the second one already
-// resolved when it was given relative to the first) and how it was asked.
+// resolved when it was given relative to the first), its colour and pen.
 struct Stroke {
   float x1 = 0;
   float y1 = 0;
@@ -33,8 +33,6 @@ struct Stroke {
   float y2 = 0;
   Colour colour;
   std::int16_t width = 1;
-  bool relative = false;   // the second point was given as a step from the first
-  bool ownColour = false;  // the colour was passed with the call, not taken from ForeColor
 };
 
 // The drawing area of the lesson window: a 640 x 640 pixel plane, x to the
@@ -87,7 +85,7 @@ class Surface {
   virtual float DoPrint(std::string_view text) = 0;
 
  private:
-  void Draw(float x1, float y1, float x2, float y2, Colour colour, bool relative, bool ownColour);
+  void Draw(float x1, float y1, float x2, float y2, Colour colour);
 
   SurfaceAttributes attributes_;
   std::uint64_t drawn_ = 0;

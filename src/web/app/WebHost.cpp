@@ -20,7 +20,7 @@ namespace {
 
 // A row of the control table as the page names it, when it is one.
 Control* RowOf(const Form1& form, double row) {
-  if (!(row >= 0 && row < static_cast<double>(kControls.size())) || std::floor(row) != row)
+  if (!(row >= 0 && row < static_cast<double>(kControlCount)) || std::floor(row) != row)
     return nullptr;
   return &form.Controls().At(static_cast<std::size_t>(row));
 }
@@ -44,16 +44,20 @@ WebHost::WebHost(CanvasSurface& picture)
     : picture_(picture), text_(static_cast<std::size_t>(kBoxMaxLength) * 3 + 64) {}
 
 void WebHost::Start(double width, double height) {
-  ShowScaled(width, height);
-  FocusChanged();
-  web_announce(form_->Picture1.Description().c_str());
-  PictureChanged();
+  scale_ = WindowScale::Fit(std::max(0, Whole(width)), std::max(0, Whole(height)));
+  form_->Start();
 }
 
 void WebHost::RunQueuedInput() {
+#ifdef LESSON_WEB_TESTING
+  ++runs_;
+#endif
   double numbers[kEventNumbers] = {};
   while (const int kind = web_next_event(numbers, text_.data(), static_cast<int>(text_.size())))
     Run(kind, numbers, text_.data());
+#ifdef LESSON_WEB_TESTING
+  --runs_;
+#endif
 }
 
 void WebHost::Run(int kind, const double* n, const char* text) {
@@ -91,8 +95,8 @@ void WebHost::Run(int kind, const double* n, const char* text) {
       form.Controls().FocusMoved(RowOf(form, n[0]));
       break;
     case kPointerEvent:
-      if (const auto e = PointerFromDom(Whole(n[0]), Whole(n[1]), Whole(n[2]), n[3] != 0, n[4] != 0,
-                                        n[5] != 0, n[6], n[7]))
+      if (const auto e = PointerFromDom(text, Whole(n[0]), Whole(n[1]), n[2] != 0, n[3] != 0,
+                                        n[4] != 0, n[5], n[6], CanvasBox{n[7], n[8], n[9]}))
         form.Pointer(*e);
       break;
     case kPlaneKeyEvent:
@@ -113,51 +117,45 @@ void WebHost::Run(int kind, const double* n, const char* text) {
   }
 }
 
-// The picture drawn so far is shown (Form1 tells it before every wait); the
-// wait then sleeps until its time is up or input arrives, and runs that
-// input before it sleeps again.
-void WebHost::Wait(std::int32_t ms) {
-  if (ms <= 0)
-    return;
-  const double start = emscripten_get_now();
-  ++waits_;
-  for (;;) {
-    const double now = emscripten_get_now();
-    RunQueuedInput();
-    const double left = ms - (now - start);
-    if (left <= 0 || form_->Ending())
-      break;
+double WebHost::NowMs() {
+  return emscripten_get_now();
+}
+
+// The picture drawn so far has been shown (Form1 tells it before every
+// wait); the page sleeps until the deadline or the next input.
+bool WebHost::SleepUntil(double deadlineMs) {
+  const double left = deadlineMs - NowMs();
+  if (left > 0)
     web_wait(left);
-  }
-  --waits_;
+  return true;
 }
 
 void WebHost::End() {
   web_end(kEndedNotice, kRestartCaption);
 }
 
-void WebHost::ShowScaled(double width, double height) {
-  scale_ = WindowScale::Fit(std::max(0, Whole(width)), std::max(0, Whole(height)));
-  for (std::size_t row = 0; row < kControls.size(); ++row)
-    ControlChanged(form_->Controls().At(row));
-}
-
+// Every control is shown again at the new scale; the canvas has lost its
+// picture at its new size and is drawn afresh.
 void WebHost::Scale(double width, double height) {
-  ShowScaled(width, height);
+  scale_ = WindowScale::Fit(std::max(0, Whole(width)), std::max(0, Whole(height)));
+  for (std::size_t row = 0; row < kControlCount; ++row)
+    ControlChanged(form_->Controls().At(row));
   picture_.Repaint();
   PictureChanged();
 }
 
 void WebHost::ControlChanged(Control& control) {
   const ControlView v = TakeView(control);
-  const PixelRect at = scale_.Map({v.left, v.top, v.width, v.height});
-  web_show_control(static_cast<int>(control.Row()), v.enabled, v.visible, at.left, at.top, at.width,
-                   at.height, scale_.Length(FontPixels(v.fontPoints)), v.bold, v.text.c_str(),
-                   v.checked, v.description.c_str(), v.selectAll);
+  const PixelRect at = scale_.Map(v.place);
+  const auto flag = [](const std::optional<bool>& value) { return value ? int{*value} : -1; };
+  web_show_control(static_cast<int>(control.Row()), v.visible, flag(v.enabled), at.left, at.top,
+                   at.width, at.height, v.font ? scale_.Length(FontPixels(v.font->points)) : -1,
+                   v.font && v.font->bold, v.text ? v.text->c_str() : nullptr, flag(v.checked),
+                   v.description ? v.description->c_str() : nullptr, v.selectAll);
 }
 
 void WebHost::FocusChanged() {
-  const Control* focus = form_ != nullptr ? form_->Focus() : nullptr;
+  const Control* focus = form_->Focus();
   web_focus(focus != nullptr ? static_cast<int>(focus->Row()) : -1);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,7 @@ namespace lesson::web {
 
 class CanvasSurface;
 
-// What the lesson asks of the browser: the waits sleep through Asyncify and
+// What the lesson asks of the browser: its waits sleep through Asyncify and
 // run the input that arrives meanwhile, nested, as the desktop's waits do;
 // every change of a control or of the picture goes to the page at once.
 //
@@ -27,15 +26,14 @@ class WebHost final : public Host {
   explicit WebHost(CanvasSurface& picture);
 
   void Bind(Form1& form) { form_ = &form; }
-  // Shows every control as its model stands, scaled to fit the page's room
-  // of width x height CSS pixels, then the focus and the picture.
+  // Starts the lesson in the page's room of width x height CSS pixels:
+  // every control shown scaled to fit it, then the focus, the plane's
+  // description and the picture.
   void Start(double width, double height);
-  // Runs the input the page has queued, each event as its handler.
-  void RunQueuedInput();
-  // Waits in progress, nested ones included.
-  int Waits() const { return waits_; }
 
-  void Wait(std::int32_t ms) override;
+  double NowMs() override;
+  bool SleepUntil(double deadlineMs) override;
+  void RunQueuedInput() override;
   void End() override;
   void ControlChanged(Control& control) override;
   void FocusChanged() override;
@@ -43,20 +41,28 @@ class WebHost final : public Host {
   void Announce(const std::string& planeDescription) override;
   void StartQuietInterval(std::int32_t ms) override;
 
+#ifdef LESSON_WEB_TESTING
+  // Waits in progress as the input now running was taken, nested ones
+  // included.
+  int Waits() const {
+    return runs_ > 0 ? runs_ - 1 : 0;
+  }
+#endif
+
  private:
   void Run(int kind, const double* numbers, const char* text);
   // The page gives the lesson this room: everything is scaled to fit it.
   void Scale(double width, double height);
-  // Every control shown as its model stands, at the scale that fits the room.
-  void ShowScaled(double width, double height);
 
   CanvasSurface& picture_;
   Form1* form_ = nullptr;
   WindowScale scale_;
-  int waits_ = 0;
   // Where the page writes an event's text: room for the longest text a box
   // takes, and its input type.
   std::vector<char> text_;
+#ifdef LESSON_WEB_TESTING
+  int runs_ = 0;  // runs of the queue in progress: the page's own, and one in each wait
+#endif
 };
 
 }  // namespace lesson::web

@@ -41,16 +41,16 @@ struct PageLesson {
 
 PageLesson* page = nullptr;
 
-// The window and its controls, from the control table.
+// The window and its controls, from the control table; the lesson places
+// and shows them as it starts.
 void BuildPage(const Form1& form) {
   web_window(form.Caption().c_str());
-  for (std::size_t row = 0; row < kControls.size(); ++row) {
+  for (std::size_t row = 0; row < kControlCount; ++row) {
     const Control& control = form.Controls().At(row);
     const ControlSpec& c = control.Entry();
     web_add_control(static_cast<int>(row), static_cast<int>(c.kind), control.Name().c_str(), c.text,
-                    c.left, c.top, c.width, c.height, FontPixels(c.fontPoints), c.bold,
                     Rgb(c.textColour), Rgb(c.background),
-                    std::string(control.AccessibleName()).c_str(),
+                    std::string(control.AccessibleName()).c_str(), control.Description().c_str(),
                     c.kind == ControlKind::kTextBox ? kBoxMaxLength : 0);
   }
 }
@@ -69,6 +69,9 @@ EMSCRIPTEN_KEEPALIVE void lesson_start(double width, double height) {
   page->host.Bind(page->form);
   lesson::web::BuildPage(page->form);
   page->host.Start(width, height);
+#ifdef LESSON_WEB_TESTING
+  web_test_started();
+#endif
 }
 
 EMSCRIPTEN_KEEPALIVE void lesson_run_input() {
@@ -76,8 +79,11 @@ EMSCRIPTEN_KEEPALIVE void lesson_run_input() {
     lesson::web::page->host.RunQueuedInput();
 }
 
-// For the page's test object: the waits in progress, nested ones included.
+#ifdef LESSON_WEB_TESTING
+// For the test object of a test build (js/testing.js): the waits in
+// progress, nested ones included.
 EMSCRIPTEN_KEEPALIVE int lesson_waits() {
   return lesson::web::page != nullptr ? lesson::web::page->host.Waits() : 0;
 }
+#endif
 }

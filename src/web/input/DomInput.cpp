@@ -1,6 +1,8 @@
 #include "web/input/DomInput.h"
 
 #include "lesson/surface/Numeric.h"
+#include "lesson/surface/Surface.h"
+#include "lesson/text/Utf8.h"
 
 namespace lesson::web {
 
@@ -29,48 +31,42 @@ std::int16_t Modifiers(bool shift, bool ctrl, bool alt) {
 std::optional<char32_t> OneCharacter(std::string_view key) {
   if (key.empty())
     return std::nullopt;
-  const auto lead = static_cast<unsigned char>(key[0]);
-  const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-  if (key.size() != length)
+  const Utf8Character c = ReadUtf8(key, 0);
+  if (!c.valid || c.length != key.size())
     return std::nullopt;
-  char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-  for (std::size_t i = 1; i < length; ++i)
-    c = (c << 6) | (static_cast<unsigned char>(key[i]) & 0x3F);
-  return c;
+  return c.value;
 }
 
 }  // namespace
 
-std::optional<PointerEvent> PointerFromDom(int type, int button, int buttons, bool shift, bool ctrl,
-                                           bool alt, double x, double y) {
+std::optional<PointerEvent> PointerFromDom(std::string_view type, int button, int buttons,
+                                           bool shift, bool ctrl, bool alt, double clientX,
+                                           double clientY, const CanvasBox& box) {
   using Action = PointerEvent::Action;
+  // Plane pixels per CSS pixel: the canvas is the plane, shown at its box.
+  const double perPixel = box.width > 0 ? kPlaneSide / box.width : 1;
   PointerEvent e;
   e.shift = Modifiers(shift, ctrl, alt);
-  e.x = NarrowToFloat(x);
-  e.y = NarrowToFloat(y);
-  switch (type) {
-    case 0:
-      e.action = Action::kPress;
+  e.x = NarrowToFloat((clientX - box.left) * perPixel);
+  e.y = NarrowToFloat((clientY - box.top) * perPixel);
+  if (type == "pointerdown") {
+    e.action = Action::kPress;
+    e.button = ButtonFromDom(button);
+  } else if (type == "pointermove") {
+    if (button >= 0) {
       e.button = ButtonFromDom(button);
-      return e;
-    case 1:
-      if (button >= 0) {
-        e.button = ButtonFromDom(button);
-        e.action = (buttons & e.button) != 0 ? Action::kPress : Action::kRelease;
-      } else {
-        e.action = Action::kMove;
-        e.button =
-            static_cast<std::int16_t>(buttons & (kLeftButton | kRightButton | kMiddleButton));
-      }
-      return e;
-    case 2:
-    case 3:
-      e.action = Action::kRelease;
-      e.button = ButtonFromDom(button);
-      return e;
-    default:
-      return std::nullopt;
+      e.action = (buttons & e.button) != 0 ? Action::kPress : Action::kRelease;
+    } else {
+      e.action = Action::kMove;
+      e.button = static_cast<std::int16_t>(buttons & (kLeftButton | kRightButton | kMiddleButton));
+    }
+  } else if (type == "pointerup" || type == "pointercancel") {
+    e.action = Action::kRelease;
+    e.button = ButtonFromDom(button);
+  } else {
+    return std::nullopt;
   }
+  return e;
 }
 
 std::optional<ArrowKey> ArrowFromDom(std::string_view key, bool shift, bool ctrl, bool alt) {

@@ -7,16 +7,27 @@
 
 namespace lesson::web {
 
-// The lesson's input from the browser's raw values: DOM button numbers,
-// modifier flags, key names and input types, as the page reports them.
+// The lesson's input from the browser's raw values: DOM event types, button
+// numbers, modifier flags, positions, key names and input types, as the
+// page reports them.
 
-// A pointer event on the plane: type 0 down, 1 move, 2 up, 3 cancel;
-// button and buttons as PointerEvent has them (button -1 when none
-// changed; buttons 1 left, 2 right, 4 middle); x and y in plane pixels. A
-// move that names a changed button is another button of the same mouse
-// pressed or released.
-std::optional<PointerEvent> PointerFromDom(int type, int button, int buttons, bool shift, bool ctrl,
-                                           bool alt, double x, double y);
+// Where the canvas stands in the page, in CSS pixels, as its bounding
+// client rectangle has it.
+struct CanvasBox {
+  double left = 0;
+  double top = 0;
+  double width = 0;
+};
+
+// A pointer event on the plane by its DOM type ("pointerdown",
+// "pointermove", "pointerup", "pointercancel"), with button and buttons as
+// the DOM numbers them (button -1 when none changed; buttons 1 left, 2
+// right, 4 middle), at a client position that the canvas's box maps to
+// plane pixels. A move that names a changed button is another button of the
+// same mouse pressed or released.
+std::optional<PointerEvent> PointerFromDom(std::string_view type, int button, int buttons,
+                                           bool shift, bool ctrl, bool alt, double clientX,
+                                           double clientY, const CanvasBox& box);
 
 // An arrow key by its name ("ArrowLeft" ...), or nothing for any other key.
 std::optional<ArrowKey> ArrowFromDom(std::string_view key, bool shift, bool ctrl, bool alt);

@@ -2,10 +2,9 @@
 // pixel ratio, keeps the snapshots they ask for, and reports the pointer and
 // the arrow keys on it.
 mergeInto(LibraryManager.library, {
-  $LessonCanvas__deps: ['$LessonInput'],
+  $LessonCanvas__deps: ['$LessonInput', '$LessonContract'],
   $LessonCanvas: {
     FACE: '"LessonGothic", sans-serif',
-    side: 0,           // the plane's side in plane pixels, from its row of the control table
     canvas: null,
     ctx: null,
     drawn: false,      // the canvas has a picture
@@ -27,30 +26,30 @@ mergeInto(LibraryManager.library, {
       return (bold ? 'bold ' : '') + pixelSize + 'px ' + LessonCanvas.FACE;
     },
 
-    // The plane's element for its row of the control table.
-    create: function (row) {
+    // The plane's element.
+    create: function () {
       const canvas = document.createElement('canvas');
       canvas.tabIndex = 0;
       canvas.setAttribute('role', 'img');
-      LessonCanvas.side = row.width;
       LessonCanvas.canvas = canvas;
       LessonCanvas.ctx = canvas.getContext('2d', { alpha: false });
       LessonCanvas.listen(canvas);
       return canvas;
     },
 
-    // Pointer events go to the lesson as the browser reports them, at plane
-    // pixels. Only the pointer that pressed drags; a second finger is
-    // ignored. A press does not move the focus, select text or scroll.
+    // Pointer events go to the lesson as the browser reports them, with the
+    // canvas's box, which the lesson maps to plane pixels. Only the pointer
+    // that pressed drags; a second finger is ignored. A press does not move
+    // the focus, select text or scroll. Moves not yet taken merge, as a
+    // window system's do.
     listen: function (canvas) {
-      const Kind = LessonInput.Kind;
+      const Event = LessonContract.Event;
       let pointer = null;
-      const post = (type, e) => {
+      const post = (e) => {
         const r = canvas.getBoundingClientRect();
-        const perPixel = r.width > 0 ? LessonCanvas.side / r.width : 1;
-        LessonInput.post(Kind.pointer, [type, e.button, e.buttons, e.shiftKey, e.ctrlKey,
-                                        e.altKey, (e.clientX - r.left) * perPixel,
-                                        (e.clientY - r.top) * perPixel]);
+        LessonInput.post(Event.pointer, [e.button, e.buttons, e.shiftKey, e.ctrlKey, e.altKey,
+                                         e.clientX, e.clientY, r.left, r.top, r.width],
+                         e.type, e.type === 'pointermove' && e.button === -1);
       };
       canvas.addEventListener('pointerdown', (e) => {
         if (pointer !== null && e.pointerId !== pointer)
@@ -58,28 +57,25 @@ mergeInto(LibraryManager.library, {
         pointer = e.pointerId;
         e.preventDefault();
         canvas.setPointerCapture(e.pointerId);
-        post(0, e);
+        post(e);
       });
       canvas.addEventListener('pointermove', (e) => {
         if (e.pointerId === pointer)
-          post(1, e);
+          post(e);
       });
       const release = (e) => {
         if (e.pointerId !== pointer)
           return;
         if (e.buttons === 0 || e.type === 'pointercancel')
           pointer = null;
-        post(e.type === 'pointercancel' ? 3 : 2, e);
+        post(e);
       };
       canvas.addEventListener('pointerup', release);
       canvas.addEventListener('pointercancel', release);
       canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-      canvas.addEventListener('keydown', (e) => {
-        if (!e.key.startsWith('Arrow'))
-          return;
-        e.preventDefault();  // the page does not scroll
-        LessonInput.post(Kind.planeKey, [e.shiftKey, e.ctrlKey, e.altKey], e.key);
-      });
+      // Every key on the plane goes to the lesson, which takes the arrows.
+      canvas.addEventListener('keydown', (e) =>
+        LessonInput.post(Event.planeKey, [e.shiftKey, e.ctrlKey, e.altKey], e.key));
     },
 
     // The canvas holds the picture at the screen's pixel ratio: never a
@@ -142,9 +138,10 @@ mergeInto(LibraryManager.library, {
     // is set only when it changes.
     draw: function (ops) {
       LessonCanvas.drawn = true;
+      const Op = LessonContract.Op;
       const ctx = LessonCanvas.ctx;
       const canvas = LessonCanvas.canvas;
-      const side = LessonCanvas.side;
+      const side = LessonContract.planeSide;
       const unit = canvas.width / side;  // canvas pixels per plane pixel
       const colour = LessonCanvas.colour;
       ctx.setTransform(unit, 0, 0, unit, 0, 0);
@@ -153,14 +150,13 @@ mergeInto(LibraryManager.library, {
       ctx.textBaseline = 'alphabetic';
       let stroke = '';
       let width = -1;
-      for (let i = 0; i < ops.length;) {
+      for (let i = 0; i < ops.length; i += LessonContract.opSize[ops[i]]) {
         switch (ops[i]) {
-          case 1:  // clear
+          case Op.clear:
             ctx.fillStyle = '#ffffff';
             ctx.fillRect(0, 0, side, side);
-            i += 1;
             break;
-          case 2:  // stroke x1 y1 x2 y2 colour width; pixel (x, y) has its centre at x + 0.5
+          case Op.stroke:  // x1 y1 x2 y2 colour width; pixel (x, y) has its centre at x + 0.5
             ctx.beginPath();
             ctx.moveTo(ops[i + 1] + 0.5, ops[i + 2] + 0.5);
             ctx.lineTo(ops[i + 3] + 0.5, ops[i + 4] + 0.5);
@@ -173,24 +169,21 @@ mergeInto(LibraryManager.library, {
               ctx.lineWidth = width;
             }
             ctx.stroke();
-            i += 7;
             break;
-          case 3: {  // text x top colour pixelSize bold id
+          case Op.text: {  // x top colour pixelSize bold id
             const font = LessonCanvas.font(ops[i + 4], ops[i + 5] !== 0);
             if (ctx.font !== font)
               ctx.font = font;
             ctx.fillStyle = colour(ops[i + 3]);
             ctx.fillText(LessonCanvas.texts[ops[i + 6]] || '', ops[i + 1],
                          ops[i + 2] + LessonCanvas.ascent(ctx, font, ops[i + 4]));
-            i += 7;
             break;
           }
-          case 4:  // save slot
+          case Op.save:  // slot
             LessonCanvas.snapshot(ops[i + 1]).getContext('2d', { alpha: false })
               .drawImage(canvas, 0, 0);
-            i += 2;
             break;
-          case 5: {  // restore slot left top right bottom
+          case Op.restore: {  // slot left top right bottom
             const x0 = Math.max(0, Math.floor(ops[i + 2] * unit));
             const y0 = Math.max(0, Math.floor(ops[i + 3] * unit));
             const x1 = Math.min(canvas.width, Math.ceil(ops[i + 4] * unit));
@@ -201,7 +194,6 @@ mergeInto(LibraryManager.library, {
                             x0, y0, x1 - x0, y1 - y0);
               ctx.setTransform(unit, 0, 0, unit, 0, 0);
             }
-            i += 6;
             break;
           }
           default:

@@ -1,22 +1,25 @@
 // The window and its controls: built from the lesson's control table, shown
-// as the lesson's models stand, with the keyboard focus and what a screen
+// as the lesson's views give them, with the keyboard focus and what a screen
 // reader is told. Every press, edit and tick goes to the lesson as the
 // browser reports it.
 mergeInto(LibraryManager.library, {
-  $LessonControls__deps: ['$LessonInput', '$LessonCanvas'],
+  $LessonControls__deps: ['$LessonInput', '$LessonCanvas', '$LessonContract'],
   $LessonControls: {
-    // Kinds of control, in the order of the control table's ControlKind.
-    Kind: { textBox: 0, button: 1, label: 2, checkBox: 3, picture: 4 },
     controls: [],        // by row of the control table
     settingFocus: false, // the lesson moves the focus: no event back
+    planeDescription: null, // the live region of the plane's description
+    boxEnter: false,     // the key pressed last is Enter in a text box
 
     rowOf: function (element) {
       const control = element && element.closest && element.closest('[data-row]');
       return control ? Number(control.dataset.row) : -1;
     },
 
-    textBox: function (c) {
-      const Kind = LessonInput.Kind;
+    // Each maker builds a control's element; where a control shows more of
+    // the lesson's view than its element's own properties (a box's text, the
+    // canvas's pixels), it says how.
+    textBox: function (c, control) {
+      const Event = LessonContract.Event;
       const input = document.createElement('input');
       input.type = 'text';
       input.maxLength = c.maxLength;
@@ -30,19 +33,16 @@ mergeInto(LibraryManager.library, {
       input.inputMode = 'decimal';
       input.addEventListener('input', (e) => {
         const type = e.inputType || '';
-        LessonInput.post(Kind.input, [c.row, e.isComposing, lengthBytesUTF8(type)],
+        LessonInput.post(Event.input, [c.row, e.isComposing, lengthBytesUTF8(type)],
                          type + input.value);
       });
       input.addEventListener('compositionend', () =>
-        LessonInput.post(Kind.compositionEnd, [c.row], input.value));
+        LessonInput.post(Event.compositionEnd, [c.row], input.value));
       input.addEventListener('keydown', (e) => {
-        const composing = e.isComposing || e.keyCode === 229;
-        // Enter is the box's: it must not go on to click the button that
-        // the focus moves to.
-        if (e.key === 'Enter' && !composing)
-          e.preventDefault();
-        LessonInput.post(Kind.key, [c.row, e.isComposing, e.keyCode], e.key);
+        LessonControls.boxEnter = e.key === 'Enter';
+        LessonInput.post(Event.key, [c.row, e.isComposing, e.keyCode], e.key);
       });
+      control.showText = (m) => LessonControls.showText(input, c.row, m);
       return input;
     },
 
@@ -56,7 +56,7 @@ mergeInto(LibraryManager.library, {
         if (!b.disabled && document.activeElement !== b)
           b.focus({ preventScroll: true });
       });
-      b.addEventListener('click', () => LessonInput.post(LessonInput.Kind.click, [c.row]));
+      b.addEventListener('click', () => LessonInput.post(LessonContract.Event.click, [c.row]));
       return b;
     },
 
@@ -65,7 +65,7 @@ mergeInto(LibraryManager.library, {
       const input = document.createElement('input');
       input.type = 'checkbox';
       input.addEventListener('change', () =>
-        LessonInput.post(LessonInput.Kind.toggle, [c.row, input.checked]));
+        LessonInput.post(LessonContract.Event.toggle, [c.row, input.checked]));
       box.append(input, document.createTextNode(c.text));
       return box;
     },
@@ -73,6 +73,9 @@ mergeInto(LibraryManager.library, {
     label: function (c) {
       const l = document.createElement('div');
       l.className = 'label';
+      // A label with something to say besides its text is read as a whole.
+      if (c.description)
+        l.setAttribute('role', 'note');
       if (c.accessibleName === c.text) {
         l.textContent = c.text;
         return l;
@@ -88,41 +91,54 @@ mergeInto(LibraryManager.library, {
       return l;
     },
 
+    picture: function (c, control) {
+      control.placed = LessonCanvas.size;  // also at a new pixel ratio
+      return LessonCanvas.create();
+    },
+
     add: function (c) {
       const C = LessonControls;
-      const makers = [C.textBox, C.button, C.label, C.checkBox, LessonCanvas.create];
-      const element = makers[c.kind](c);
+      const Kind = LessonContract.ControlKind;
+      const makers = {
+        [Kind.textBox]: C.textBox, [Kind.button]: C.button, [Kind.label]: C.label,
+        [Kind.checkBox]: C.checkBox, [Kind.picture]: C.picture,
+      };
+      const control = { shown: {} };
+      const element = makers[c.kind](c, control);
       element.id = c.name;
       element.dataset.row = c.row;
       element.classList.add('control');
-      if (c.kind === C.Kind.label)
+      if (c.kind === Kind.label)
         element.classList.add('behind');
       if (c.textColour >= 0)
         element.style.color = LessonCanvas.colour(c.textColour);
       if (c.background >= 0)
         element.style.backgroundColor = LessonCanvas.colour(c.background);
       const focusable = element.querySelector('input') || element;
-      if (c.kind !== C.Kind.label)
+      if (c.kind !== Kind.label)
         focusable.setAttribute('aria-label', c.accessibleName);
       const description = document.createElement('div');
       description.className = 'unseen';
       description.id = c.name + '-description';
-      if (c.kind === C.Kind.picture)
+      if (c.kind === Kind.picture) {
         description.setAttribute('aria-live', 'polite');
+        C.planeDescription = description;
+      }
       document.getElementById('descriptions').append(description);
       focusable.setAttribute('aria-describedby', description.id);
       document.getElementById('lesson').append(element);
-      C.controls[c.row] = { element: element, focusable: focusable, kind: c.kind, shown: {},
-                            description: description };
+      control.element = element;
+      control.focusable = focusable;
+      control.description = description;
+      C.controls[c.row] = control;
     },
 
-    // Only what changed is written to the page: a drag changes the plane's
-    // description at every move, and nothing else of it.
+    // Every field of the lesson's view is applied; a field that does not
+    // apply to the control comes as null. Only what changed is written to
+    // the page: a drag changes the plane's description at every move, and
+    // nothing else of it.
     show: function (row, m) {
-      const Kind = LessonControls.Kind;
       const c = LessonControls.controls[row];
-      if (!c)
-        return;
       const e = c.element;
       const was = c.shown;
       c.shown = m;
@@ -134,23 +150,21 @@ mergeInto(LibraryManager.library, {
         e.style.top = m.top + 'px';
         e.style.width = m.width + 'px';
         e.style.height = m.height + 'px';
-        e.style.fontSize = m.fontPixels + 'px';
-        e.style.fontWeight = m.bold ? 'bold' : 'normal';
+        if (m.fontPixels !== null) {
+          e.style.fontSize = m.fontPixels + 'px';
+          e.style.fontWeight = m.bold ? 'bold' : 'normal';
+        }
       }
-      if (c.kind !== Kind.label && c.kind !== Kind.picture)
+      if (c.placed)
+        c.placed(m.width, m.height);
+      if (m.enabled !== null)
         c.focusable.disabled = !m.enabled;
-      if (c.kind === Kind.textBox)
-        LessonControls.showText(c.focusable, row, m);
-      else if (c.kind === Kind.checkBox)
+      if (m.text !== null)
+        c.showText(m);
+      if (m.checked !== null)
         c.focusable.checked = m.checked;
-      else if (c.kind === Kind.picture)
-        LessonCanvas.size(m.width, m.height);  // also at a new pixel ratio
-      if (m.description === was.description || c.kind === Kind.picture)
-        return;
-      // A label with something to say besides its text is read as a whole.
-      if (c.kind === Kind.label && m.description)
-        e.setAttribute('role', 'note');
-      c.description.textContent = m.description;
+      if (m.description !== null && m.description !== was.description)
+        c.description.textContent = m.description;
     },
 
     // A box the pupil has edited since the lesson last took its text keeps
@@ -169,8 +183,7 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  // The page's test object (js/testing.js) comes with the window.
-  web_window__deps: ['$LessonControls', '$LessonEnd', '$LessonTest'],
+  web_window__deps: ['$LessonControls', '$LessonEnd'],
   web_window: function (caption) {
     LessonEnd.guard('window', () => {
       document.title = UTF8ToString(caption);
@@ -178,13 +191,23 @@ mergeInto(LibraryManager.library, {
       document.addEventListener('focusin', (e) => {
         const row = LessonControls.rowOf(e.target);
         if (!LessonControls.settingFocus && row >= 0)
-          LessonInput.post(LessonInput.Kind.focus, [row]);
+          LessonInput.post(LessonContract.Event.focus, [row]);
       });
+      // Enter belongs to the box it is pressed in: the keypress it makes must
+      // not go on to click the button that the lesson gives the focus to.
+      // (An input method's Enter, which finishes a composition, makes none.)
+      document.addEventListener('keydown', () => {
+        LessonControls.boxEnter = false;
+      }, true);
+      document.addEventListener('keypress', (e) => {
+        if (LessonControls.boxEnter && e.key === 'Enter')
+          e.preventDefault();
+      }, true);
       // The room the page gives the lesson whenever it changes (it starts in
       // the room there is): a new window size, another screen, the browser's
       // zoom.
       const resized = () =>
-        LessonInput.post(LessonInput.Kind.resize, [window.innerWidth, window.innerHeight]);
+        LessonInput.post(LessonContract.Event.resize, [window.innerWidth, window.innerHeight]);
       const watchRatio = () => window.matchMedia('(resolution: ' + window.devicePixelRatio +
         'dppx)').addEventListener('change', () => {
         resized();
@@ -196,23 +219,25 @@ mergeInto(LibraryManager.library, {
   },
 
   web_add_control__deps: ['$LessonControls', '$LessonEnd'],
-  web_add_control: function (row, kind, name, text, left, top, width, height, fontPixels, bold,
-                             textColour, background, accessibleName, maxLength) {
+  web_add_control: function (row, kind, name, text, textColour, background, accessibleName,
+                             description, maxLength) {
     LessonEnd.guard('control', () => LessonControls.add({
-      row: row, kind: kind, name: UTF8ToString(name), text: UTF8ToString(text), left: left,
-      top: top, width: width, height: height, fontPixels: fontPixels, bold: !!bold,
+      row: row, kind: kind, name: UTF8ToString(name), text: UTF8ToString(text),
       textColour: textColour, background: background,
-      accessibleName: UTF8ToString(accessibleName), maxLength: maxLength,
+      accessibleName: UTF8ToString(accessibleName), description: UTF8ToString(description),
+      maxLength: maxLength,
     }));
   },
 
   web_show_control__deps: ['$LessonControls', '$LessonEnd'],
-  web_show_control: function (row, enabled, visible, left, top, width, height, fontPixels, bold,
+  web_show_control: function (row, visible, enabled, left, top, width, height, fontPixels, bold,
                               text, checked, description, selectAll) {
+    const flag = (value) => (value < 0 ? null : !!value);
     LessonEnd.guard('show', () => LessonControls.show(row, {
-      enabled: !!enabled, visible: !!visible, left: left, top: top, width: width, height: height,
-      fontPixels: fontPixels, bold: !!bold, text: UTF8ToString(text), checked: !!checked,
-      description: UTF8ToString(description), selectAll: !!selectAll,
+      visible: !!visible, enabled: flag(enabled), left: left, top: top, width: width,
+      height: height, fontPixels: fontPixels < 0 ? null : fontPixels, bold: !!bold,
+      text: text ? UTF8ToString(text) : null, checked: flag(checked),
+      description: description ? UTF8ToString(description) : null, selectAll: !!selectAll,
     }));
   },
 
@@ -237,9 +262,7 @@ mergeInto(LibraryManager.library, {
   web_announce__deps: ['$LessonControls', '$LessonEnd'],
   web_announce: function (description) {
     LessonEnd.guard('announce', () => {
-      const plane = LessonControls.controls.find((c) => c && c.kind === LessonControls.Kind.picture);
-      if (plane)
-        plane.description.textContent = UTF8ToString(description);
+      LessonControls.planeDescription.textContent = UTF8ToString(description);
     });
   },
 });

@@ -14,15 +14,16 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // Every control stops taking input.
+    // Every control stops taking input; the plane, which cannot be
+    // disabled, leaves the order of Tab.
     disable: function () {
       LessonInput.stopped = true;
       LessonInput.queue.length = 0;
       for (const c of LessonControls.controls) {
-        if (c && c.kind === LessonControls.Kind.picture)
-          c.focusable.tabIndex = -1;
-        else if (c && 'disabled' in c.focusable)
+        if (c && 'disabled' in c.focusable)
           c.focusable.disabled = true;
+        else if (c)
+          c.focusable.tabIndex = -1;
       }
     },
 

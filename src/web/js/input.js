@@ -7,12 +7,10 @@
 // as the browser reports them, by the kinds of web/Boundary.h; the lesson
 // maps them to its own input (web/input/DomInput.h).
 mergeInto(LibraryManager.library, {
-  $LessonInput__deps: ['$LessonEnd'],
+  $LessonInput__deps: ['$LessonEnd', '$LessonContract'],
   // The page starts the lesson through the module: module.startLesson().
   $LessonInput__postset: "Module['startLesson'] = LessonInput.start;",
   $LessonInput: {
-    Kind: { click: 1, key: 2, input: 3, compositionEnd: 4, toggle: 5, focus: 6, pointer: 7,
-            planeKey: 8, resize: 9, quiet: 10, link: 11 },
     queue: [],      // events the lesson has not taken yet
     waiter: null,   // wakes the waiting lesson
     busy: false,    // the page has called into the lesson
@@ -34,22 +32,22 @@ mergeInto(LibraryManager.library, {
         LessonInput.busy = false;
       }
       if (query)
-        LessonInput.post(LessonInput.Kind.link, [], query);
+        LessonInput.post(LessonContract.Event.link, [], query);
       LessonInput.run();
       return !LessonInput.stopped;
     },
 
-    // Queues an event: its kind, up to eight numbers, and a text.
-    post: function (kind, numbers, text) {
+    // Queues an event: its kind, its numbers and a text. An event that
+    // merges takes the place of one of its kind that merges and is still
+    // waiting at the end of the queue (a pointer's moves).
+    post: function (kind, numbers, text, merges) {
       if (LessonInput.stopped)
         return;
       const queue = LessonInput.queue;
       const last = queue[queue.length - 1];
-      const isMove = (e) => e.kind === LessonInput.Kind.pointer && e.numbers[0] === 1 &&
-        e.numbers[1] < 0;
-      const event = { kind: kind, numbers: numbers, text: text || '' };
-      if (last && isMove(last) && isMove(event))
-        last.numbers = numbers;  // moves not yet taken merge, as a window system's do
+      const event = { kind: kind, numbers: numbers, text: text || '', merges: !!merges };
+      if (event.merges && last && last.merges && last.kind === kind)
+        queue[queue.length - 1] = event;
       else
         queue.push(event);
       if (LessonInput.waiter)
@@ -78,9 +76,9 @@ mergeInto(LibraryManager.library, {
 
     // Whether the lesson has yet to take an edit of the box at that row.
     editPending: function (row) {
-      const Kind = LessonInput.Kind;
-      return LessonInput.queue.some((e) => (e.kind === Kind.input ||
-        e.kind === Kind.compositionEnd) && e.numbers[0] === row);
+      const Event = LessonContract.Event;
+      return LessonInput.queue.some((e) => (e.kind === Event.input ||
+        e.kind === Event.compositionEnd) && e.numbers[0] === row);
     },
 
     // The oldest event, which the lesson takes.
@@ -113,12 +111,12 @@ mergeInto(LibraryManager.library, {
   },
 
   // The event's text goes straight into the memory the lesson gives for it.
-  web_next_event__deps: ['$LessonInput'],
+  web_next_event__deps: ['$LessonInput', '$LessonContract'],
   web_next_event: function (numbers, text, capacity) {
     const event = LessonInput.take();
     if (!event)
       return 0;
-    for (let i = 0; i < 8; i++)
+    for (let i = 0; i < LessonContract.eventNumbers; i++)
       HEAPF64[(numbers >> 3) + i] = Number(event.numbers[i]) || 0;
     stringToUTF8(event.text, text, capacity);
     return event.kind;
@@ -126,6 +124,6 @@ mergeInto(LibraryManager.library, {
 
   web_quiet_after__deps: ['$LessonInput'],
   web_quiet_after: function (ms) {
-    setTimeout(() => LessonInput.post(LessonInput.Kind.quiet, []), ms);
+    setTimeout(() => LessonInput.post(LessonContract.Event.quiet, []), ms);
   },
 });

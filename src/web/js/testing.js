@@ -1,12 +1,14 @@
-// The page's test object, window.lessonTest: what the browser's tests and
-// benchmarks observe of the lesson and how they drive it, in one documented
-// place apart from the lesson's own calls.
+// The test object, window.lessonTest, of the lesson's test build (the same
+// sources built with LESSON_WEB_TESTING, which the browser's tests and
+// benchmarks load; the page a school receives has none): what they observe
+// of the lesson and how they drive it, in one documented place apart from
+// the lesson's own calls.
 //
 //   idle()            the lesson has taken all input and runs nothing
 //   busy()            the lesson runs: a handler, or an animation's wait
 //   deepestWait       the most waits in progress at which the lesson took an
 //                     event, once trackWaits() has been called
-//   post(kind, numbers, text)
+//   post(kind, numbers, text, merges)
 //                     queues a raw event as the page's handlers do; Kind
 //                     names the kinds (web/Boundary.h)
 //   watchDraws(see)   see(ops) sees every display list the canvas runs
@@ -15,8 +17,8 @@
 //   problems()        the page's log of problems
 //   abort(what)       makes the lesson stop inside, as a fault in it would
 mergeInto(LibraryManager.library, {
-  $LessonTest__deps: ['$LessonInput', '$LessonCanvas'],
-  $LessonTest__postset: 'LessonTest.Kind = LessonInput.Kind; window.lessonTest = LessonTest;',
+  $LessonTest__deps: ['$LessonInput', '$LessonCanvas', '$LessonContract'],
+  $LessonTest__postset: 'LessonTest.Kind = LessonContract.Event;',
   $LessonTest: {
     Kind: null,
     idle: function () {
@@ -25,8 +27,8 @@ mergeInto(LibraryManager.library, {
     busy: function () {
       return LessonInput.busy;
     },
-    post: function (kind, numbers, text) {
-      LessonInput.post(kind, numbers, text);
+    post: function (kind, numbers, text, merges) {
+      LessonInput.post(kind, numbers, text, merges);
     },
     deepestWait: 0,
     // The waits in progress are read from the lesson as it takes each event.
@@ -70,5 +72,10 @@ mergeInto(LibraryManager.library, {
         // The abort's own exception, which a fault inside would raise.
       }
     },
+  },
+
+  web_test_started__deps: ['$LessonTest'],
+  web_test_started: function () {
+    window.lessonTest = LessonTest;
   },
 });

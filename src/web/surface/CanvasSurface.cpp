@@ -1,13 +1,15 @@
 #include "web/surface/CanvasSurface.h"
 
-#include <algorithm>
 #include <cmath>
+
+#include "lesson/text/Utf8.h"
 
 namespace lesson::web {
 
 TextExtent CanvasSurface::Measure(std::string_view text, int pixelSize, bool) {
-  const auto characters = static_cast<double>(
-      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+  double characters = 0;
+  for (std::size_t at = 0; at < text.size(); at += ReadUtf8(text, at).length)
+    ++characters;
   return {pixelSize * (characters + 0.5) + 2,
           std::round(pixelSize * 1.25) + TextLeading(pixelSize)};
 }
@@ -25,16 +27,15 @@ void CanvasSurface::Flush() {
 }
 
 void CanvasSurface::Blank() {
-  ops_.push_back(kClearOp);
+  Emit<kClearOp>();
 }
 
 void CanvasSurface::Restore(std::size_t slot, const PlaneArea& a) {
-  ops_.insert(ops_.end(),
-              {kRestoreOp, static_cast<double>(slot), a.left, a.top, a.right, a.bottom});
+  Emit<kRestoreOp>(slot, a.left, a.top, a.right, a.bottom);
 }
 
 void CanvasSurface::Save(std::size_t slot) {
-  ops_.insert(ops_.end(), {kSaveOp, static_cast<double>(slot)});
+  Emit<kSaveOp>(slot);
 }
 
 void CanvasSurface::Paint(std::span<const Mark> marks) {
@@ -42,12 +43,10 @@ void CanvasSurface::Paint(std::span<const Mark> marks) {
     const double colour = m.colour.Rgb();
     const Segment& s = m.segment;
     if (m.isText) {
-      ops_.insert(ops_.end(), {kTextOp, s.x1, s.y1 + TextLeading(m.pixelSize), colour,
-                               static_cast<double>(m.pixelSize), m.bold ? 1.0 : 0.0,
-                               static_cast<double>(TextId(m.text))});
+      Emit<kTextOp>(s.x1, s.y1 + TextLeading(m.pixelSize), colour, m.pixelSize, m.bold ? 1 : 0,
+                    TextId(m.text));
     } else {
-      ops_.insert(ops_.end(),
-                  {kStrokeOp, s.x1, s.y1, s.x2, s.y2, colour, static_cast<double>(m.width)});
+      Emit<kStrokeOp>(s.x1, s.y1, s.x2, s.y2, colour, m.width);
     }
   }
 }

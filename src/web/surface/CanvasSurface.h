@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -18,6 +19,25 @@ enum DisplayOp : int {
   kSaveOp = 4,     // slot: the picture as it stands becomes that snapshot
   kRestoreOp = 5,  // slot left top right bottom: the snapshot copied back within those plane pixels
 };
+// Each operation with the page's name for it and the numbers it takes, its
+// own included.
+struct DisplayOpSpec {
+  DisplayOp op;
+  const char* name;
+  int size;
+};
+inline constexpr std::array<DisplayOpSpec, 5> kDisplayOps{{{kClearOp, "clear", 1},
+                                                           {kStrokeOp, "stroke", 7},
+                                                           {kTextOp, "text", 7},
+                                                           {kSaveOp, "save", 2},
+                                                           {kRestoreOp, "restore", 6}}};
+constexpr int SizeOf(DisplayOp op) {
+  for (const DisplayOpSpec& spec : kDisplayOps) {
+    if (spec.op == op)
+      return spec.size;
+  }
+  return 0;
+}
 
 // Where a display list goes: the page's canvas, or a test.
 class DisplaySink {
@@ -60,6 +80,12 @@ class CanvasSurface final : private Raster, public ListSurface {
   void Save(std::size_t slot) override;
   void Paint(std::span<const Mark> marks) override;
   int TextId(const std::string& text);
+  // Appends an operation with its operands, as many as it takes.
+  template <DisplayOp op, class... Operands>
+  void Emit(Operands... operands) {
+    static_assert(sizeof...(Operands) + 1 == SizeOf(op));
+    ops_.insert(ops_.end(), {static_cast<double>(op), static_cast<double>(operands)...});
+  }
 
   DisplaySink& sink_;
   std::vector<double> ops_;

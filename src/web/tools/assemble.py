@@ -1,12 +1,15 @@
-"""Assembles the browser's lesson in OUT from what the build made in BUILD:
-the page, its style and script, the WebAssembly module, the subset of the
-Japanese gothic face (with its licence) that holds every character the
-window and the plane can show, the blank face of the texts only a screen
-reader reads, the icons, the web app's manifest and the
+"""Assembles the browser's lesson in OUT from what the build made in BUILD
+(the build's src/web): the page, its style and scripts, the WebAssembly
+module, the subset of the Japanese gothic face (with its licence) that holds
+every character the window and the plane can show, the blank face of the
+texts only a screen reader reads, the icons, the web app's manifest and the
 service worker that keeps it all for use without the network. Beside OUT
 goes the same lesson as one file that runs when opened from disk.
 
-usage: assemble.py BUILD OUT
+With --test, the page takes the module of the test build (BUILD/test, with
+the lesson's test object) and no one file is made.
+
+usage: assemble.py BUILD OUT [--test]
 """
 import base64
 import hashlib
@@ -37,23 +40,26 @@ UNSEEN_FILE = "lesson-unseen.woff2"
 # The lesson's core: every text it can say is made of its sources' characters.
 CORE = HERE.parents[1] / "lesson"
 ONE_FILE = "linear-function-lesson.html"
-# The page's own scripts, besides the module (lesson.js): in the order the
-# page loads them.
-SCRIPTS = ("notice.js", "app.js")
+# The page's scripts, the module (lesson.js) among them, in the order the page
+# loads them: the notices first, so that they can tell of a module that
+# fails, and the page's start last.
+SCRIPTS = ("notice.js", "lesson.js", "app.js")
+# The page's own, as they stand in page/.
+OWN_SCRIPTS = tuple(name for name in SCRIPTS if name != "lesson.js")
 # The program's icon, drawn once as SVG, rendered at the sizes a browser asks.
 ICON = HERE.parents[2] / "packaging" / "icon.svg"
 ICON_SIZES = (192, 512)
 
 
-def page_text(build, what):
-    return subprocess.run([str(build / "page_texts"), what], check=True, capture_output=True,
-                          text=True).stdout.rstrip("\n")
+def page_texts(build):
+    """What the build wrote of the lesson's texts and colours (page_texts.cpp)."""
+    return json.loads((build / "page_texts.json").read_text(encoding="utf-8"))
 
 
-def subset_font(build, out):
+def subset_font(texts, build, out):
     """WOFF2 of the face holding only the lesson's characters, renamed."""
     glyphs = build / "glyphs.txt"
-    glyphs.write_text(page_text(build, "glyphs"), encoding="utf-8")
+    glyphs.write_text(texts["glyphs"], encoding="utf-8")
     subset = build / "subset.woff2"
     subprocess.run(["pyftsubset", str(FACE), "--text-file=%s" % glyphs,
                     "--output-file=%s" % subset, "--flavor=woff2", "--layout-features=*",
@@ -130,11 +136,11 @@ def write_font_licence(path):
         encoding="utf-8")
 
 
-def notices(build):
+def notices(texts):
     """The page's notices, in the page from the start: a template of texts for
     each thing that can keep the lesson from running, and the text for a
     browser that runs no script."""
-    texts = json.loads(page_text(build, "notices"))
+    texts = texts["notices"]
     templates = "".join(
         '<template id="notice-%s"><p>%s</p><p>%s</p></template>\n'
         % (kind, html.escape(what), html.escape(advice))
@@ -143,50 +149,57 @@ def notices(build):
             "@NOSCRIPT@": html.escape(texts["noscript"])}
 
 
-def style(build):
+def style(texts):
     """The page's style with the window's colours, as the core has them."""
     text = (PAGE / "style.css").read_text(encoding="utf-8")
-    for line in page_text(build, "colours").splitlines():
-        name, value = line.split()
+    for name, value in texts["colours"].items():
         text = text.replace("@%s@" % name.upper(), value)
     return text
 
 
-def main(build, out):
+def script_tags():
+    return "".join('<script src="%s" defer></script>\n' % name for name in SCRIPTS)
+
+
+def main(build, out, test=False):
     build, out = Path(build), Path(out)
+    texts = page_texts(build)
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
     index = (PAGE / "index.html").read_text(encoding="utf-8")
-    index = index.replace("@CAPTION@", html.escape(page_text(build, "caption")))
-    index = index.replace("@COLOUR@", page_text(build, "colour"))
-    for placeholder, text in notices(build).items():
+    index = index.replace("@CAPTION@", html.escape(texts["caption"]))
+    index = index.replace("@COLOUR@", texts["colour"])
+    index = index.replace("@SCRIPTS@\n", script_tags())
+    for placeholder, text in notices(texts).items():
         index = index.replace(placeholder, text)
     (out / "index.html").write_text(index, encoding="utf-8")
-    (out / "style.css").write_text(style(build), encoding="utf-8")
-    for name in SCRIPTS:
+    (out / "style.css").write_text(style(texts), encoding="utf-8")
+    for name in OWN_SCRIPTS:
         shutil.copy(PAGE / name, out / name)
+    module = build / "test" if test else build
     for name in ("lesson.js", "lesson.wasm"):
-        shutil.copy(build / "src" / "web" / name, out / name)
-    subset_font(build, out)
+        shutil.copy(module / name, out / name)
+    subset_font(texts, build, out)
     unseen_font(out)
     (out / "icons").mkdir()
     for size in ICON_SIZES:
         subprocess.run(["rsvg-convert", "--width=%d" % size, "--height=%d" % size,
                         "--output=%s" % (out / "icons" / ("icon-%d.png" % size)), str(ICON)],
                        check=True)
-    manifest = json.loads(page_text(build, "manifest"))
+    manifest = texts["manifest"]
     manifest["icons"] = [{"src": "icons/icon-%d.png" % s, "sizes": "%dx%d" % (s, s),
                           "type": "image/png", "purpose": "any"} for s in ICON_SIZES]
     (out / "manifest.webmanifest").write_text(json.dumps(manifest, ensure_ascii=False, indent=1),
                                               encoding="utf-8")
     write_service_worker(out)
-    one_file = out.parent / ONE_FILE
-    one_file.write_text(single_page(out), encoding="utf-8")
     for f in sorted(out.rglob("*")):
         if f.is_file():
             print("%-36s %8d bytes" % (f.relative_to(out), f.stat().st_size))
-    print("%-36s %8d bytes" % ("../" + ONE_FILE, one_file.stat().st_size))
+    if not test:
+        one_file = out.parent / ONE_FILE
+        one_file.write_text(single_page(out), encoding="utf-8")
+        print("%-36s %8d bytes" % ("../" + ONE_FILE, one_file.stat().st_size))
 
 
 def write_service_worker(out):
@@ -216,10 +229,13 @@ def single_page(out):
         font = base64.b64encode((out / "fonts" / name).read_bytes()).decode()
         style = style.replace('url("fonts/%s")' % name, 'url("data:font/woff2;base64,%s")' % font)
     wasm = base64.b64encode((out / "lesson.wasm").read_bytes()).decode()
-    read = lambda name: (out / name).read_text(encoding="utf-8")
-    scripts = [read("notice.js"),
-               "window.lessonWasmBinary = Uint8Array.from(atob('%s'), (c) => c.charCodeAt(0));\n"
-               % wasm, read("lesson.js"), read("app.js")]
+    # The module's bytes go in just before the module, which takes them.
+    binary = "window.lessonWasmBinary = Uint8Array.from(atob('%s'), (c) => c.charCodeAt(0));\n"
+    scripts = []
+    for name in SCRIPTS:
+        if name == "lesson.js":
+            scripts.append(binary % wasm)
+        scripts.append((out / name).read_text(encoding="utf-8"))
     for text, tag in [(style, "</style")] + [(script, "</script") for script in scripts]:
         if tag in text.lower():
             raise SystemExit("assemble: %s inside the inlined text" % tag)
@@ -236,8 +252,7 @@ def single_page(out):
         raise SystemExit("assemble: a preload left in the one-file page")
     page = page.replace('href="icons/icon-192.png"', 'href="data:image/png;base64,%s"' % icon)
     page = page.replace('<link rel="stylesheet" href="style.css">', "<style>%s</style>" % style)
-    tags = "".join('<script src="%s" defer></script>\n' % name
-                   for name in ("notice.js", "lesson.js", "app.js"))
+    tags = script_tags()
     if tags not in page:
         raise SystemExit("assemble: the page's scripts are not as expected")
     page = page.replace(tags, "".join("<script>%s</script>\n" % script for script in scripts))
@@ -245,4 +260,4 @@ def single_page(out):
 
 
 if __name__ == "__main__":
-    main(*sys.argv[1:3])
+    main(sys.argv[1], sys.argv[2], test=sys.argv[3:] == ["--test"])

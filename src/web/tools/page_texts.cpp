@@ -1,86 +1,166 @@
-// Prints what the page needs of the lesson's texts when it is built:
-//   page_texts caption   the window's caption
-//   page_texts colour    the window's background, #rrggbb
-//   page_texts colours   the page's colours and the focus frame's width as
-//                        CSS values, "name value" a line
-//   page_texts manifest  the web app's manifest, less its icons and files
-//   page_texts notices   what the page says where it cannot run the lesson,
-//                        as JSON: {"noscript": text, "reload": caption,
-//                        "<kind>": [what, advice], ...}
-//   page_texts glyphs    every character the window and the plane can show,
-//                        for the subset of the font that the page ships
-// Built for the build machine, from the core's headers alone.
+// Writes what the page needs of the lesson when it is built, into the folder
+// given:
+//   page_texts.json  the page's texts and colours: {"caption", "colour" (the
+//                    window's background, #rrggbb), "colours" (CSS values by
+//                    name, with the focus frame's width), "manifest" (the web
+//                    app's, less its icons and files), "notices" ({"noscript",
+//                    "reload", "<kind>": [what, advice]}), "glyphs" (every
+//                    character the window and the plane can show, for the
+//                    subset of the font that the page ships)}
+//   contract.js      the numbers the page's JavaScript shares with the C++:
+//                    the display list's operations and their sizes, the
+//                    kinds and size of an input event, the control kinds and
+//                    the plane's side, as an Emscripten library ($LessonContract)
+// Built by CMake with the lesson and run by node as the lesson is built.
 
 #include <cstdio>
-#include <cstring>
 #include <string>
+#include <string_view>
 
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Notices.h"
 #include "lesson/plane/PlaneTexts.h"
+#include "web/Boundary.h"
+#include "web/surface/CanvasSurface.h"
 
 namespace {
 
-using lesson::Notice;
+using namespace lesson;
 
 struct NamedNotice {
   const char* kind;
   Notice notice;
 };
-constexpr NamedNotice kNotices[] = {{"no-wasm", lesson::kNoWebAssemblyNotice},
-                                    {"files-missing", lesson::kFilesMissingNotice},
-                                    {"stopped", lesson::kStoppedNotice}};
+constexpr NamedNotice kNotices[] = {{"no-wasm", kNoWebAssemblyNotice},
+                                    {"files-missing", kFilesMissingNotice},
+                                    {"stopped", kStoppedNotice}};
 
-// The texts hold no quote, backslash or control character (the notices test
-// keeps it so): they stand in JSON as they are.
-void PrintNotices() {
-  std::printf("{\"noscript\": \"%s\", \"reload\": \"%s\"", lesson::kNoScriptNotice,
-              lesson::kReloadCaption);
+// The page's names of the control kinds, by their numbers.
+struct KindName {
+  ControlKind kind;
+  const char* name;
+};
+constexpr KindName kKindNames[] = {{ControlKind::kTextBox, "textBox"},
+                                   {ControlKind::kButton, "button"},
+                                   {ControlKind::kLabel, "label"},
+                                   {ControlKind::kCheckBox, "checkBox"},
+                                   {ControlKind::kPicture, "picture"}};
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::kPicture) + 1);
+
+// A JSON string: quotes, backslashes and control characters escaped.
+std::string Quoted(std::string_view text) {
+  std::string out = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string Hex(Colour colour) {
+  char text[8];
+  std::snprintf(text, sizeof text, "#%06x", static_cast<unsigned>(colour.Rgb()));
+  return text;
+}
+
+std::string Glyphs() {
+  // Whatever ASCII a pupil types into a box (numbers on the plane are
+  // written in ASCII too), then the texts.
+  std::string all;
+  for (char c = ' '; c <= '~'; ++c)
+    all += c;
+  for (const char* text : {kOriginMark, kFractionBar, kCaption, kProgramName, kEndedNotice,
+                           kRestartCaption, kReloadCaption, kNoScriptNotice})
+    all += text;
   for (const NamedNotice& n : kNotices)
-    std::printf(", \"%s\": [\"%s\", \"%s\"]", n.kind, n.notice.what, n.notice.advice);
-  std::puts("}");
+    all += std::string(n.notice.what) + n.notice.advice;
+  for (const ControlSpec& control : kControls)
+    all += control.text;
+  return all;
+}
+
+std::string PageTexts() {
+  const std::string colour = Quoted(Hex(kLightGreen));
+  std::string notices =
+      "{\"noscript\": " + Quoted(kNoScriptNotice) + ", \"reload\": " + Quoted(kReloadCaption);
+  for (const NamedNotice& n : kNotices)
+    notices += ", " + Quoted(n.kind) + ": [" + Quoted(n.notice.what) + ", " +
+               Quoted(n.notice.advice) + "]";
+  notices += "}";
+  return "{\"caption\": " + Quoted(kCaption) + ",\n \"colour\": " + colour +
+         ",\n \"colours\": {\"background\": " + colour + ", \"notice\": " + Quoted(Hex(kOlive)) +
+         ", \"frame\": " + Quoted(Hex(kFocusFrameColour)) +
+         ", \"framewidth\": " + Quoted(std::to_string(kFocusFrameWidth) + "px") +
+         "},\n \"manifest\": {\"name\": " + Quoted(kProgramName) +
+         ", \"short_name\": " + Quoted(kShortName) +
+         ", \"lang\": \"ja\", \"dir\": \"ltr\", \"start_url\": \"./\", \"scope\": \"./\", "
+         "\"display\": \"standalone\", \"background_color\": " +
+         colour + ", \"theme_color\": " + colour + "},\n \"notices\": " + notices +
+         ",\n \"glyphs\": " + Quoted(Glyphs()) + "}\n";
+}
+
+std::string Contract() {
+  std::string ops;
+  std::string sizes;
+  for (const web::DisplayOpSpec& op : web::kDisplayOps) {
+    ops += std::string(ops.empty() ? "" : ", ") + op.name + ": " + std::to_string(op.op);
+    sizes += std::string(sizes.empty() ? "" : ", ") + std::to_string(op.op) + ": " +
+             std::to_string(op.size);
+  }
+  std::string events;
+  for (const WebEventName& e : kWebEvents)
+    events += std::string(events.empty() ? "" : ", ") + e.name + ": " + std::to_string(e.kind);
+  std::string kinds;
+  for (const KindName& k : kKindNames)
+    kinds += std::string(kinds.empty() ? "" : ", ") + k.name + ": " +
+             std::to_string(static_cast<int>(k.kind));
+  return "// The numbers the page shares with the lesson's C++, written from the C++\n"
+         "// definitions by page_texts as the lesson is built.\n"
+         "mergeInto(LibraryManager.library, {\n"
+         "  $LessonContract: {\n"
+         "    planeSide: " +
+         std::to_string(kPlaneSide) +
+         ",\n"
+         "    // The display list's operations, and the numbers each takes, its own included.\n"
+         "    Op: {" +
+         ops + "},\n    opSize: {" + sizes +
+         "},\n"
+         "    // The kinds of input event the page queues, and the numbers an event holds.\n"
+         "    Event: {" +
+         events + "},\n    eventNumbers: " + std::to_string(kEventNumbers) +
+         ",\n"
+         "    ControlKind: {" +
+         kinds + "},\n  },\n});\n";
+}
+
+bool Write(const std::string& path, const std::string& text) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr)
+    return false;
+  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  return std::fclose(file) == 0 && written;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace lesson;
-  char colour[8];
-  std::snprintf(colour, sizeof colour, "#%06x", static_cast<unsigned>(kLightGreen.Rgb()));
-  const std::string what = argc == 2 ? argv[1] : "";
-  if (what == "caption") {
-    std::puts(kCaption);
-  } else if (what == "colour") {
-    std::puts(colour);
-  } else if (what == "colours") {
-    std::printf("background #%06x\nnotice #%06x\nframe #%06x\nframewidth %dpx\n",
-                static_cast<unsigned>(kLightGreen.Rgb()), static_cast<unsigned>(kOlive.Rgb()),
-                static_cast<unsigned>(kFocusFrameColour.Rgb()), kFocusFrameWidth);
-  } else if (what == "manifest") {
-    std::printf(
-        "{\"name\": \"%s\", \"short_name\": \"%s\", \"lang\": \"ja\", \"dir\": \"ltr\", "
-        "\"start_url\": \"./\", \"scope\": \"./\", \"display\": \"standalone\", "
-        "\"background_color\": \"%s\", \"theme_color\": \"%s\"}\n",
-        kProgramName, kShortName, colour, colour);
-  } else if (what == "notices") {
-    PrintNotices();
-  } else if (what == "glyphs") {
-    // Whatever ASCII a pupil types into a box (numbers on the plane are
-    // written in ASCII too), then the texts.
-    std::string all;
-    for (char c = ' '; c <= '~'; ++c)
-      all += c;
-    for (const char* text : {kOriginMark, kFractionBar, kCaption, kProgramName, kEndedNotice,
-                             kRestartCaption, kReloadCaption, kNoScriptNotice})
-      all += text;
-    for (const NamedNotice& n : kNotices)
-      all += std::string(n.notice.what) + n.notice.advice;
-    for (const ControlSpec& control : kControls)
-      all += control.text;
-    std::puts(all.c_str());
-  } else {
-    std::fputs("usage: page_texts caption|colour|colours|manifest|notices|glyphs\n", stderr);
+  if (argc != 2) {
+    std::fputs("usage: page_texts FOLDER\n", stderr);
     return 2;
+  }
+  const std::string folder = argv[1];
+  if (!Write(folder + "/page_texts.json", PageTexts()) ||
+      !Write(folder + "/contract.js", Contract())) {
+    std::perror("page_texts");
+    return 1;
   }
   return 0;
 }

@@ -17,12 +17,11 @@ namespace lesson::test {
 // A window's waits that pass at once, recorded with what Quick held.
 class FakePacer final : public Pacer {
  public:
-  explicit FakePacer(const Form1& form) : form_(form) {}
+  explicit FakePacer(const Form1& form) { record.form = &form; }
   FakeWait record;
-  void Wait(std::int32_t ms) override { record.Wait(ms, form_.Quick()); }
-
- private:
-  const Form1& form_;
+  double NowMs() override { return record.NowMs(); }
+  bool SleepUntil(double deadlineMs) override { return record.SleepUntil(deadlineMs); }
+  void RunQueuedInput() override { record.RunQueuedInput(); }
 };
 
 // A lesson window whose drawing is recorded (and still painted) and whose

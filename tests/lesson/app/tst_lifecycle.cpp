@@ -67,8 +67,7 @@ class LifecycleTest : public QObject {
     l.Graph("2/3", "1");
     l.pacer.At(2, [&] { l.Click(l.form.Command2); });
     l.Click(l.form.Command10);
-    for (std::size_t i = 3; i < l.pacer.waits.size(); ++i)
-      QVERIFY2(l.pacer.waits[i].ms == 0, qPrintable(QString::number(i)));
+    QCOMPARE(l.pacer.waits.size(), std::size_t{3});  // the rest drawn without waiting
     std::vector<DrawCall> fresh = l.surface.calls;
     for (std::size_t i = fresh.size(); i-- > 0;) {
       if (fresh[i].kind == DrawCall::Kind::kCls) {

@@ -45,7 +45,6 @@ class GraphTest : public QObject {
     QCOMPARE((QList<float>{c.stroke.x1, c.stroke.y1, c.stroke.x2, c.stroke.y2}), line);
     QCOMPARE(c.stroke.width, std::int16_t{3});
     QCOMPARE(c.stroke.colour, QBColor(0));
-    QVERIFY(!c.stroke.ownColour);
   }
 
   // Slopes so steep that the end points leave the single-precision range still

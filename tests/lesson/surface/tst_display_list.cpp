@@ -108,13 +108,22 @@ class DisplayListTest : public QObject {
     ModelRaster raster;
     DisplayList list(raster);
     ModelRaster::Grid shown = raster.cells;
+    std::vector<Mark> frame;  // the marks since the last clear
+    const auto clear = [&] {
+      list.Clear();
+      frame.clear();
+    };
+    const auto add = [&](std::uint32_t kind) {
+      frame.push_back(MarkOf(kind));
+      list.Add(MarkOf(kind));
+    };
     // Rebuilds as a lesson makes them: the same long beginning (a plane,
     // a graph, line A), then a part of their own (the triangle moved).
     std::vector<std::uint32_t> beginning(40 + rng.bounded(60));
     for (auto& k : beginning)
       k = rng.generate() % 500;
-    for (int frame = 0; frame < 200 && !QTest::currentTestFailed(); ++frame) {
-      list.Clear();
+    for (int rebuild = 0; rebuild < 200 && !QTest::currentTestFailed(); ++rebuild) {
+      clear();
       if (rng.bounded(8) == 0)
         beginning.resize(rng.bounded(33, 100), rng.generate() % 500);
       const std::size_t agreeing =
@@ -123,14 +132,14 @@ class DisplayListTest : public QObject {
       for (int n = rng.bounded(1, 12); n > 0; --n)
         kinds.push_back(rng.generate() % 500);
       for (std::uint32_t k : kinds) {
-        list.Add(MarkOf(k));
+        add(k);
         // Shown at the waits of an animation too, and now and then at
         // another pixel ratio.
         if (rng.bounded(30) == 0) {
           if (rng.bounded(4) == 0)
-            QVERIFY(list.Repaint());
+            list.Repaint();
           const PlaneArea changed = list.Flush();
-          QVERIFY(raster.cells == Plain(list.Frame()));
+          QVERIFY(raster.cells == Plain(frame));
           for (std::size_t at = 0; at < shown.size(); ++at) {
             if (shown[at] != raster.cells[at]) {
               const std::size_t column = at % ModelRaster::kCells;
@@ -146,7 +155,7 @@ class DisplayListTest : public QObject {
         }
       }
       (void)list.Flush();
-      QVERIFY2(raster.cells == Plain(list.Frame()), qPrintable(QString("frame %1").arg(frame)));
+      QVERIFY2(raster.cells == Plain(frame), qPrintable(QString("rebuild %1").arg(rebuild)));
       shown = raster.cells;
     }
     // A drag: rebuilds that repeat the beginning take the snapshot back
@@ -154,12 +163,12 @@ class DisplayListTest : public QObject {
     const int blanks = raster.blanks;
     const int restores = raster.restores;
     for (std::uint32_t move = 0; move < 20; ++move) {
-      list.Clear();
+      clear();
       for (std::uint32_t k : beginning)
-        list.Add(MarkOf(k));
-      list.Add(MarkOf(1000 + move));
+        add(k);
+      add(1000 + move);
       (void)list.Flush();
-      QVERIFY(raster.cells == Plain(list.Frame()));
+      QVERIFY(raster.cells == Plain(frame));
     }
     QVERIFY(raster.blanks <= blanks + 1);
     QVERIFY(raster.restores >= restores + 18);

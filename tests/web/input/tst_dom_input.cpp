@@ -14,37 +14,53 @@ class DomInputTest : public QObject {
 
  private slots:
   void pointerEvents_data() {
-    QTest::addColumn<QList<double>>("raw");  // type, button, buttons, shift, ctrl, alt, x, y
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QList<double>>("raw");  // button, buttons, shift, ctrl, alt, clientX, clientY
+    QTest::addColumn<QList<double>>("box");  // the canvas's left, top, width
     QTest::addColumn<bool>("taken");
     QTest::addColumn<PointerEvent>("event");
-    QTest::newRow("main button down") << QList<double>{0, 0, 1, 0, 0, 0, 10.5, 20} << true
-                                      << PointerEvent{Action::kPress, 1, 0, 10.5f, 20};
-    QTest::newRow("middle down, Shift+Alt") << QList<double>{0, 1, 4, 1, 0, 1, 0, 0} << true
-                                            << PointerEvent{Action::kPress, 4, 5, 0, 0};
-    QTest::newRow("move, left and right held") << QList<double>{1, -1, 3, 0, 1, 0, 1, 2} << true
-                                               << PointerEvent{Action::kMove, 3, 2, 1, 2};
+    const QList<double> plane{0, 0, 640};  // the canvas at 640 CSS pixels in the corner
+    QTest::newRow("main button down")
+        << "pointerdown" << QList<double>{0, 1, 0, 0, 0, 10.5, 20} << plane << true
+        << PointerEvent{Action::kPress, 1, 0, 10.5f, 20};
+    QTest::newRow("middle down, Shift+Alt")
+        << "pointerdown" << QList<double>{1, 4, 1, 0, 1, 0, 0} << plane << true
+        << PointerEvent{Action::kPress, 4, 5, 0, 0};
+    QTest::newRow("move, left and right held")
+        << "pointermove" << QList<double>{-1, 3, 0, 1, 0, 1, 2} << plane << true
+        << PointerEvent{Action::kMove, 3, 2, 1, 2};
     QTest::newRow("move, a pen's eraser bit dropped")
-        << QList<double>{1, -1, 33, 0, 0, 0, 0, 0} << true
+        << "pointermove" << QList<double>{-1, 33, 0, 0, 0, 0, 0} << plane << true
         << PointerEvent{Action::kMove, 1, 0, 0, 0};
     QTest::newRow("second button pressed during a drag")
-        << QList<double>{1, 2, 3, 0, 0, 0, 5, 5} << true
+        << "pointermove" << QList<double>{2, 3, 0, 0, 0, 5, 5} << plane << true
         << PointerEvent{Action::kPress, 2, 0, 5, 5};
     QTest::newRow("second button released during a drag")
-        << QList<double>{1, 2, 1, 0, 0, 0, 5, 5} << true
+        << "pointermove" << QList<double>{2, 1, 0, 0, 0, 5, 5} << plane << true
         << PointerEvent{Action::kRelease, 2, 0, 5, 5};
-    QTest::newRow("up") << QList<double>{2, 0, 0, 0, 0, 0, -700, 9e40} << true
-                        << PointerEvent{Action::kRelease, 1, 0, -700, 3.4028235e38f};
-    QTest::newRow("cancel") << QList<double>{3, -1, 0, 0, 0, 0, 1, 1} << true
-                            << PointerEvent{Action::kRelease, 0, 0, 1, 1};
-    QTest::newRow("unknown type") << QList<double>{7, 0, 0, 0, 0, 0, 0, 0} << false
-                                  << PointerEvent{};
+    QTest::newRow("up, far beyond the plane")
+        << "pointerup" << QList<double>{0, 0, 0, 0, 0, -700, 9e40} << plane << true
+        << PointerEvent{Action::kRelease, 1, 0, -700, 3.4028235e38f};
+    QTest::newRow("cancel") << "pointercancel" << QList<double>{-1, 0, 0, 0, 0, 1, 1} << plane
+                            << true << PointerEvent{Action::kRelease, 0, 0, 1, 1};
+    QTest::newRow("the plane shown at half size, beside a margin")
+        << "pointermove" << QList<double>{-1, 1, 0, 0, 0, 260, 210} << QList<double>{100, 50, 320}
+        << true << PointerEvent{Action::kMove, 1, 0, 320, 320};
+    QTest::newRow("a canvas of no width: CSS pixels as they are")
+        << "pointerdown" << QList<double>{0, 1, 0, 0, 0, 30, 40} << QList<double>{10, 20, 0} << true
+        << PointerEvent{Action::kPress, 1, 0, 20, 20};
+    QTest::newRow("unknown type") << "pointerover" << QList<double>{0, 0, 0, 0, 0, 0, 0} << plane
+                                  << false << PointerEvent{};
   }
   void pointerEvents() {
+    QFETCH(QString, type);
     QFETCH(QList<double>, raw);
+    QFETCH(QList<double>, box);
     QFETCH(bool, taken);
     QFETCH(PointerEvent, event);
-    const auto e = PointerFromDom(int(raw[0]), int(raw[1]), int(raw[2]), raw[3] != 0, raw[4] != 0,
-                                  raw[5] != 0, raw[6], raw[7]);
+    const auto e =
+        PointerFromDom(type.toStdString(), int(raw[0]), int(raw[1]), raw[2] != 0, raw[3] != 0,
+                       raw[4] != 0, raw[5], raw[6], CanvasBox{box[0], box[1], box[2]});
     QCOMPARE(e.has_value(), taken);
     if (taken)
       QVERIFY(*e == event);

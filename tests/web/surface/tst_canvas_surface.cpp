@@ -142,8 +142,9 @@ class CanvasHost final : public Host {
  public:
   CanvasSurface* picture = nullptr;
   FakeWait wait;
-  const Form1* form = nullptr;
-  void Wait(std::int32_t ms) override { wait.Wait(ms, form->Quick()); }
+  double NowMs() override { return wait.NowMs(); }
+  bool SleepUntil(double deadlineMs) override { return wait.SleepUntil(deadlineMs); }
+  void RunQueuedInput() override { wait.RunQueuedInput(); }
   void End() override {}
   void ControlChanged(Control&) override {}
   void FocusChanged() override {}
@@ -176,8 +177,8 @@ class CanvasSurfaceTest : public QObject {
     CanvasHost host;
     host.picture = &picture;
     Form1 form(host, recording);
-    host.form = &form;
-    picture.Flush();
+    host.wait.form = &form;
+    form.Start();
     const auto check = [&](const char* when, int step) {
       QVERIFY2(canvas.cells == Plain(recording.calls),
                qPrintable(QString("%1 at step %2").arg(when).arg(step)));
