@@ -1,4 +1,6 @@
 #include <QTest>
+#include <cmath>
+#include <numeric>
 
 #include "support/Recording.h"
 
@@ -82,6 +84,36 @@ class LifecycleTest : public QObject {
     QVERIFY(!l.form.Command11.Enabled() && !l.form.Quick() && l.form.Command5.Enabled());
     QCOMPARE(l.form.State().LineAState, std::int16_t{0});
     QCOMPARE(l.Focus(), &l.form.Text1);
+  }
+
+  // A wait ends at its deadline whatever runs inside it: the slope triangle
+  // started during line A's first wait (a new size reopens "補助線C") draws
+  // with waits of its own, longer than that wait, and line A goes on as soon
+  // as the triangle is done.
+  void aNestedAnimationDoesNotLengthenTheWait() {
+    const auto sleptFor = [](const Lesson& l) {
+      const std::vector<int> waits = l.WaitTimes();
+      return std::accumulate(waits.begin(), waits.end(), 0.0);
+    };
+    Lesson alone;
+    alone.form.Command3_Click(2);
+    alone.Graph("2/3", "1");
+    alone.Click(alone.form.Command10);
+    Lesson l;
+    l.form.Command3_Click(2);
+    l.Graph("2/3", "1");
+    l.Clear();
+    l.pacer.At(0, [&] {
+      l.Click(l.form.Command3[2]);
+      l.Click(l.form.Command12);
+    });
+    const double start = l.host.NowMs();
+    l.Click(l.form.Command10);
+    const std::vector<int> waits = l.WaitTimes();
+    QCOMPARE(std::vector<int>(waits.begin(), waits.begin() + 6),
+             (std::vector<int>{200, 200, 50, 300, 200, 50}));  // the triangle's, nested
+    QCOMPARE(sleptFor(l), sleptFor(alone) + 800);
+    QVERIFY(std::abs(l.host.NowMs() - start - (sleptFor(alone) + 800 - 200)) < 1);
   }
 
   // Ending from inside a wait: no further wait is made, and no event is
