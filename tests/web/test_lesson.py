@@ -1,6 +1,7 @@
 """The lesson of a = 2/3, b = 1 end to end in both engines, the waits that
 run input nested, and what the page does with texts it cannot read."""
 import pytest
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
 
 CAPTION = "１次関数のグラフ(2)\u3000\u3000by r.Yorune"
@@ -103,6 +104,41 @@ def test_input_during_waits_runs_nested(page, server):
     page.idle()
     page.says("1 目盛り 14 ピクセル（大きさ 特大）", "補助線A あり", "横に 1、縦に 2/3")
     assert states(page, "Command11", "Command9", "Command8(0)", "Command7") == "EEEE"
+    assert page.problems() == []
+
+
+@pytest.mark.parametrize("during", ["line A", "the triangle", "a drag"])
+def test_the_end_is_final(page, server, during):
+    """終了 while the lesson is busy: whatever the handlers still unwinding
+    do, every control stays disabled behind the notice, which keeps the focus."""
+    page.open(server.url)
+    page.graph("2/3", "1")
+    if during == "a drag":
+        page.click("Check2")
+        page.click("Command12")
+        page.idle()
+        # The press gives 初期画面(クリア) the focus; Tab and Enter reach 終了
+        # while the button is held, and the pointer moves on.
+        (x, y), (x2, y2) = page.plane_to_page(330, 268), page.plane_to_page(380, 218)
+        builder = ActionBuilder(page.driver)
+        pointer, keys = builder.pointer_action, builder.key_action
+        # One action of one device a tick: the other pauses.
+        pointer.move_to_location(int(x), int(y)).pointer_down()
+        pointer.move_to_location(int(x) + 10, int(y) - 10)
+        keys.pause(0).pause(0).pause(0)
+        keys.send_keys(Keys.TAB).send_keys(Keys.ENTER)
+        pointer.pause(0).pause(0).pause(0).pause(0)
+        pointer.move_to_location(int(x2), int(y2)).pointer_up()
+        builder.perform()
+    else:
+        page.click("Command10" if during == "line A" else "Command12")
+        page.wait("window.lessonTest.busy()")
+        page.click("Command1")
+    page.wait("!document.getElementById('ended').hidden")
+    page.wait("!window.lessonTest.busy()")
+    assert page.js("document.querySelectorAll('#lesson button:enabled, #lesson input:enabled')"
+                   ".length") == 0
+    assert page.js("document.activeElement === document.querySelector('#ended button')")
     assert page.problems() == []
 
 
