@@ -11,10 +11,17 @@
 window.lessonBench = (function () {
   const test = window.lessonTest;
   const Kind = test.Kind;
-  // A pointer event as the page's canvas posts it: type (0 down, 1 move,
-  // 2 up), the button that changed, the buttons held, no modifier, x, y.
-  const pointer = (type, button, buttons, x, y) =>
-    test.post(Kind.pointer, [type, button, buttons, false, false, false, x, y]);
+  const Op = test.contract.Op;
+  // A pointer event as the page's canvas posts it: its type, the button that
+  // changed, the buttons held, no modifier, at plane pixels (x, y) of the
+  // canvas as it stands; moves merge.
+  const pointer = (type, button, buttons, x, y) => {
+    const r = test.canvas().getBoundingClientRect();
+    const perPixel = r.width / test.contract.planeSide;
+    test.post(Kind.pointer, [button, buttons, false, false, false, r.left + x * perPixel,
+                             r.top + y * perPixel, r.left, r.top, r.width],
+              type, type === 'pointermove' && button === -1);
+  };
   const frame = () => new Promise((resolve) => requestAnimationFrame(resolve));
   const rasterise = (ctx) => ctx.getImageData(0, 0, 1, 1);
   const median = (values) => values.sort((a, b) => a - b)[values.length >> 1];
@@ -42,7 +49,7 @@ window.lessonBench = (function () {
     const ctx = test.canvas().getContext('2d');
     let draws = 0;
     test.watchDraws(() => ++draws);
-    pointer(0, 0, 1, 320, 300);
+    pointer('pointerdown', 0, 1, 320, 300);
     await idle();
     const us = [];
     let late = 0;
@@ -50,7 +57,7 @@ window.lessonBench = (function () {
       await (paced ? frame() : settle());
       const before = draws;
       const start = performance.now();
-      pointer(1, -1, 1, 321 + (i % 40), 300 - (i % 7));
+      pointer('pointermove', -1, 1, 321 + (i % 40), 300 - (i % 7));
       rasterise(ctx);
       us.push((performance.now() - start) * 1000);
       if (!test.idle() && !test.busy() || draws !== before + 1)
@@ -58,9 +65,9 @@ window.lessonBench = (function () {
     }
     // The triangle is let go where it was picked up, for the next run.
     await settle();
-    pointer(1, -1, 1, 320, 300);
+    pointer('pointermove', -1, 1, 320, 300);
     await settle();
-    pointer(2, 0, 0, 320, 300);
+    pointer('pointerup', 0, 0, 320, 300);
     await idle();
     test.watchDraws(null);
     return { us: median(us), late: late };
@@ -72,7 +79,7 @@ window.lessonBench = (function () {
     await idle();
     let ops = null;
     test.watchDraws((list) => {
-      if (list[0] === 1)
+      if (list[0] === Op.clear)
         ops = Float64Array.from(list);
     });
     test.post(Kind.resize, [window.innerWidth, window.innerHeight]);
@@ -82,12 +89,12 @@ window.lessonBench = (function () {
   }
 
   // How many numbers each operation of a display list takes, by its number.
-  const LENGTHS = [0, 1, 7, 7, 2, 6];
+  const LENGTHS = test.contract.opSize;
 
   // The naive renderer: the scene drawn on a new canvas of the same backing
   // size, one path and stroke() per line, the font set and one fillText per
   // text, placed as the page places them; nothing kept from frame to frame,
-  // and the page's snapshots (4 and 5) left out.
+  // and the page's snapshots left out.
   function naiveFrame(scene, width, height) {
     const canvas = document.createElement('canvas');
     canvas.width = width;
@@ -98,17 +105,17 @@ window.lessonBench = (function () {
     ctx.lineCap = 'round';
     const ops = scene.ops;
     for (let i = 0; i < ops.length; i += LENGTHS[ops[i]]) {
-      if (ops[i] === 1) {
+      if (ops[i] === Op.clear) {
         ctx.fillStyle = '#ffffff';
         ctx.fillRect(0, 0, 640, 640);
-      } else if (ops[i] === 2) {
+      } else if (ops[i] === Op.stroke) {
         ctx.beginPath();
         ctx.moveTo(ops[i + 1] + 0.5, ops[i + 2] + 0.5);
         ctx.lineTo(ops[i + 3] + 0.5, ops[i + 4] + 0.5);
         ctx.strokeStyle = colour(ops[i + 5]);
         ctx.lineWidth = ops[i + 6];
         ctx.stroke();
-      } else if (ops[i] === 3) {
+      } else if (ops[i] === Op.text) {
         const size = ops[i + 4];
         ctx.font = (ops[i + 5] ? 'bold ' : '') + size + 'px "LessonGothic", sans-serif';
         ctx.fillStyle = colour(ops[i + 3]);
@@ -123,7 +130,7 @@ window.lessonBench = (function () {
   function marks(ops) {
     let n = 0;
     for (let i = 0; i < ops.length; i += LENGTHS[ops[i]])
-      n += ops[i] === 2 || ops[i] === 3 ? 1 : 0;
+      n += ops[i] === Op.stroke || ops[i] === Op.text ? 1 : 0;
     return n;
   }
 

@@ -11,6 +11,7 @@
 //   post(kind, numbers, text, merges)
 //                     queues a raw event as the page's handlers do; Kind
 //                     names the kinds (web/Boundary.h)
+//   contract          the numbers the page shares with the C++ ($LessonContract)
 //   watchDraws(see)   see(ops) sees every display list the canvas runs
 //   canvas(), texts(), ascentPerPixel()
 //                     the plane's canvas, its texts by number, the face's ascent
@@ -18,7 +19,8 @@
 //   abort(what)       makes the lesson stop inside, as a fault in it would
 mergeInto(LibraryManager.library, {
   $LessonTest__deps: ['$LessonInput', '$LessonCanvas', '$LessonContract'],
-  $LessonTest__postset: 'LessonTest.Kind = LessonContract.Event;',
+  $LessonTest__postset: 'LessonTest.Kind = LessonContract.Event; ' +
+    'LessonTest.contract = LessonContract;',
   $LessonTest: {
     Kind: null,
     idle: function () {
