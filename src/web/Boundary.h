@@ -76,13 +76,15 @@ inline constexpr WebEventName kWebEvents[] = {
     {kLinkEvent, "link"},
 };
 // Every kind has its name, in the order of their numbers.
-static_assert([] {
-  for (int i = 0; i < static_cast<int>(sizeof kWebEvents / sizeof kWebEvents[0]); ++i) {
-    if (kWebEvents[i].kind != i + 1)
+constexpr bool EveryEventNamed() {
+  int next = 1;
+  for (const WebEventName& e : kWebEvents) {
+    if (e.kind != next++)
       return false;
   }
-  return sizeof kWebEvents / sizeof kWebEvents[0] == kLinkEvent;
-}());
+  return next == kLinkEvent + 1;
+}
+static_assert(EveryEventNamed());
 
 // Sleeps, through Asyncify, until ms milliseconds have passed or input
 // arrives. Yields to the browser either way.

@@ -173,13 +173,14 @@ inline constexpr std::array<ControlSpec, kControlCount> kControls = [] {
 // clang-format on
 
 // Each row's control is the one its enumerator names.
-static_assert([] {
+constexpr bool RowsFollowTheirEnumerators() {
   for (std::size_t row = 0; row < kControls.size(); ++row) {
     if (static_cast<std::size_t>(kControls[row].id) != row)
       return false;
   }
   return true;
-}());
+}
+static_assert(RowsFollowTheirEnumerators());
 
 inline constexpr std::size_t RowOf(ControlId id) {
   return static_cast<std::size_t>(id);

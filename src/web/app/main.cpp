@@ -7,7 +7,6 @@
 
 #include <string>
 
-#include "lesson/access/AccessibleTexts.h"
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Form1.h"
 #include "web/Boundary.h"

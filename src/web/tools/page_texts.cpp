@@ -14,6 +14,7 @@
 // Built by CMake with the lesson and run by node as the lesson is built.
 
 #include <cstdio>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -156,11 +157,14 @@ int main(int argc, char** argv) {
     std::fputs("usage: page_texts FOLDER\n", stderr);
     return 2;
   }
-  const std::string folder = argv[1];
-  if (!Write(folder + "/page_texts.json", PageTexts()) ||
-      !Write(folder + "/contract.js", Contract())) {
+  try {
+    const std::string folder = argv[1];
+    if (Write(folder + "/page_texts.json", PageTexts()) &&
+        Write(folder + "/contract.js", Contract()))
+      return 0;
     std::perror("page_texts");
-    return 1;
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "page_texts: %s\n", e.what());
   }
-  return 0;
+  return 1;
 }
