@@ -7,16 +7,23 @@
 //   page_texts notices   what the page says where it cannot run the lesson,
 //                        as JSON: {"noscript": text, "reload": caption,
 //                        "<kind>": [what, advice], ...}
-//   page_texts glyphs    every character the window and the plane can show,
-//                        for the subset of the font that the page ships
+//   page_texts teacher   the teacher's page's texts and the names of a
+//                        link's settings, as JSON: {"key": text, ...}
+//   page_texts glyphs    every character the window, the plane and the
+//                        teacher's page can show, for the subset of the
+//                        font that the page ships
 // Built for the build machine, from the core's headers alone.
 
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Notices.h"
+#include "lesson/app/Preparation.h"
+#include "lesson/app/TeacherTexts.h"
 #include "lesson/plane/PlaneTexts.h"
 
 namespace {
@@ -41,6 +48,68 @@ void PrintNotices() {
   std::puts("}");
 }
 
+// The caption of a control of the window, by name and index.
+const char* Caption(std::string_view name, int index = -1) {
+  for (const lesson::ControlSpec& c : lesson::kControls) {
+    if (c.name == name && c.index == index)
+      return c.text;
+  }
+  return "";
+}
+
+// Hands each of the teacher's page's texts to f(key, text), by the keys of
+// its template (teacher.html): its own texts, the captions of the window's
+// controls its choices stand for, and the names of a link's settings.
+template <typename F>
+void ForEachTeacherText(F f) {
+  using namespace lesson;
+  const std::pair<const char*, const char*> texts[] = {
+      {"title", kTeacherTitle},
+      {"program", kProgramName},
+      {"intro", kTeacherIntro},
+      {"size-legend", Caption("Label1")},
+      {"a-label", kTeacherSlopeLabel},
+      {"b-label", kTeacherInterceptLabel},
+      {"a-hint", kTeacherSlopeHint},
+      {"b-hint", kTeacherInterceptHint},
+      {"steps-legend", kTeacherStepsLegend},
+      {"quick", Caption("Check2")},
+      {"draw", Caption("Command5")},
+      {"aux-a", Caption("Command10")},
+      {"aux-c", Caption("Command12")},
+      {"preview", kTeacherPreviewTitle},
+      {"link", kTeacherLinkLabel},
+      {"copy", kTeacherCopy},
+      {"copied", kTeacherCopied},
+      {"copy-failed", kTeacherCopyFailed},
+      {"projector", kTeacherProjector},
+      {"back", kTeacherBack},
+      {"no-address", kTeacherNoAddress},
+      {"local-address", kTeacherLocalAddress},
+      {"too-long", kTeacherTooLong},
+      {"left-out", kTeacherLeftOut},
+  };
+  for (const auto& [key, text] : texts)
+    f(std::string(key), std::string_view(text));
+  for (int i = 0; !SizeName(i).empty(); ++i)
+    f("size-" + std::to_string(i + 1), SizeName(i));
+  for (std::string_view name : kSettingNames)
+    f("name-" + std::string(name), name);
+  f("box-length", std::to_string(kBoxMaxLength));
+}
+
+// The texts hold no quote, backslash or control character: they stand in
+// JSON as they are.
+void PrintTeacherTexts() {
+  const char* separator = "{";
+  ForEachTeacherText([&separator](const std::string& key, std::string_view text) {
+    std::printf("%s\"%s\": \"%.*s\"", separator, key.c_str(), static_cast<int>(text.size()),
+                text.data());
+    separator = ", ";
+  });
+  std::puts("}");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,10 +129,13 @@ int main(int argc, char** argv) {
     std::printf(
         "{\"name\": \"%s\", \"short_name\": \"%s\", \"lang\": \"ja\", \"dir\": \"ltr\", "
         "\"start_url\": \"./\", \"scope\": \"./\", \"display\": \"standalone\", "
-        "\"background_color\": \"%s\", \"theme_color\": \"%s\"}\n",
-        kProgramName, kShortName, colour, colour);
+        "\"background_color\": \"%s\", \"theme_color\": \"%s\", "
+        "\"shortcuts\": [{\"name\": \"%s\", \"url\": \"teacher.html\"}]}\n",
+        kProgramName, kShortName, colour, colour, kTeacherTitle);
   } else if (what == "notices") {
     PrintNotices();
+  } else if (what == "teacher") {
+    PrintTeacherTexts();
   } else if (what == "glyphs") {
     // Whatever ASCII a pupil types into a box (numbers on the plane are
     // written in ASCII too), then the texts.
@@ -77,9 +149,13 @@ int main(int argc, char** argv) {
       all += std::string(n.notice.what) + n.notice.advice;
     for (const ControlSpec& control : kControls)
       all += control.text;
+    ForEachTeacherText([&all](const std::string&, std::string_view text) { all += text; });
+    for (const char* reason : kTextCheckReasons)
+      all += reason;
     std::puts(all.c_str());
   } else {
-    std::fputs("usage: page_texts caption|colour|colours|manifest|notices|glyphs\n", stderr);
+    std::fputs("usage: page_texts caption|colour|colours|manifest|notices|teacher|glyphs\n",
+               stderr);
     return 2;
   }
   return 0;
