@@ -34,11 +34,12 @@ printf '%s\n' "${core[@]}" | xargs -P 2 -n 8 bash -c 'compile_alone "$@"' _ || {
   exit 1
 }
 echo "static checks: the core (${#core[@]} files) includes no toolkit and compiles alone in $(($(date +%s) - start)) s"
-# The browser's own C++ is compiled by Emscripten only: it is checked on that
-# build's commands, with the flags em++ adds.
+# The browser's own C++ (the lesson's and the teacher's page's modules) is
+# compiled by Emscripten only: it is checked on that build's commands, with
+# the flags em++ adds.
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/*.cpp' 'bench/*.cpp' 'fuzz/*.cpp' |
-  grep -v '^src/web/app/')
-mapfile -t web_sources < <(git ls-files 'src/web/app/*.cpp')
+  grep -vE '^src/web/(app|teacher)/')
+mapfile -t web_sources < <(git ls-files 'src/web/app/*.cpp' 'src/web/teacher/*.cpp')
 
 if command -v clang-tidy >/dev/null; then
   start=$(date +%s)
