@@ -18,14 +18,20 @@ class Form1;
 inline constexpr std::array<std::string_view, 6> kSettingNames{"size",  "a",    "b",
                                                                "quick", "draw", "aux"};
 
-// The caption of size button i (小 中 大 特大), as the control table has it:
-// also the value of a size setting by name.
-constexpr std::string_view SizeName(int index) {
+// The caption of a control by its name and index in the control table ("" for
+// none): the captions a page of settings gives its choices.
+constexpr std::string_view ControlCaption(std::string_view name, int index = -1) {
   for (const ControlSpec& c : kControls) {
-    if (std::string_view(c.name) == "Command3" && c.index == index)
+    if (c.name == name && c.index == index)
       return c.text;
   }
   return {};
+}
+
+// The caption of size button i (小 中 大 特大): also the value of a size
+// setting by name.
+constexpr std::string_view SizeName(int index) {
+  return ControlCaption("Command3", index);
 }
 
 // An example a teacher prepares for the pupils, by a link's parameters or

@@ -48,35 +48,26 @@ void PrintNotices() {
   std::puts("}");
 }
 
-// The caption of a control of the window, by name and index.
-const char* Caption(std::string_view name, int index = -1) {
-  for (const lesson::ControlSpec& c : lesson::kControls) {
-    if (c.name == name && c.index == index)
-      return c.text;
-  }
-  return "";
-}
-
 // Hands each of the teacher's page's texts to f(key, text), by the keys of
 // its template (teacher.html): its own texts, the captions of the window's
 // controls its choices stand for, and the names of a link's settings.
 template <typename F>
 void ForEachTeacherText(F f) {
   using namespace lesson;
-  const std::pair<const char*, const char*> texts[] = {
+  const std::pair<const char*, std::string_view> texts[] = {
       {"title", kTeacherTitle},
       {"program", kProgramName},
       {"intro", kTeacherIntro},
-      {"size-legend", Caption("Label1")},
+      {"size-legend", ControlCaption("Label1")},
       {"a-label", kTeacherSlopeLabel},
       {"b-label", kTeacherInterceptLabel},
       {"a-hint", kTeacherSlopeHint},
       {"b-hint", kTeacherInterceptHint},
       {"steps-legend", kTeacherStepsLegend},
-      {"quick", Caption("Check2")},
-      {"draw", Caption("Command5")},
-      {"aux-a", Caption("Command10")},
-      {"aux-c", Caption("Command12")},
+      {"quick", ControlCaption("Check2")},
+      {"draw", ControlCaption("Command5")},
+      {"aux-a", ControlCaption("Command10")},
+      {"aux-c", ControlCaption("Command12")},
       {"preview", kTeacherPreviewTitle},
       {"link", kTeacherLinkLabel},
       {"copy", kTeacherCopy},
@@ -90,7 +81,7 @@ void ForEachTeacherText(F f) {
       {"left-out", kTeacherLeftOut},
   };
   for (const auto& [key, text] : texts)
-    f(std::string(key), std::string_view(text));
+    f(std::string(key), text);
   for (int i = 0; !SizeName(i).empty(); ++i)
     f("size-" + std::to_string(i + 1), SizeName(i));
   for (std::string_view name : kSettingNames)
