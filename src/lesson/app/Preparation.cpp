@@ -84,8 +84,8 @@ std::string Decode(std::string_view text) {
 
 Preparation::Taken Preparation::Take(std::string_view name, std::string_view value) {
   if (name == kSettingNames[kSize]) {
-    for (std::int16_t i = 0; !SizeName(i).empty(); ++i) {
-      if (value == SizeName(i) || value == std::string(1, static_cast<char>('1' + i))) {
+    for (std::int16_t i = 0; !SizeCaption(i).empty(); ++i) {
+      if (value == SizeCaption(i) || value == std::string(1, static_cast<char>('1' + i))) {
         size_ = i;
         return Taken::kYes;
       }

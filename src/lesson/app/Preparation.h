@@ -30,7 +30,7 @@ constexpr std::string_view ControlCaption(std::string_view name, int index = -1)
 
 // The caption of size button i (小 中 大 特大): also the value of a size
 // setting by name.
-constexpr std::string_view SizeName(int index) {
+constexpr std::string_view SizeCaption(int index) {
   return ControlCaption("Command3", index);
 }
 

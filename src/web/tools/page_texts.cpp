@@ -82,8 +82,8 @@ void ForEachTeacherText(F f) {
   };
   for (const auto& [key, text] : texts)
     f(std::string(key), text);
-  for (int i = 0; !SizeName(i).empty(); ++i)
-    f("size-" + std::to_string(i + 1), SizeName(i));
+  for (int i = 0; !SizeCaption(i).empty(); ++i)
+    f("size-" + std::to_string(i + 1), SizeCaption(i));
   for (std::string_view name : kSettingNames)
     f("name-" + std::string(name), name);
   f("box-length", std::to_string(kBoxMaxLength));
