@@ -26,14 +26,19 @@ CHECK_PACKAGES=(clang-tidy cppcheck eslint)
 # WOFF2 subset from the desktop's face, and draws the blank WOFF2 face of the
 # texts only a screen reader reads; librsvg2-bin renders the page's icons from
 # the program's SVG icon; libfmt-dev's headers, compiled by Emscripten as by
-# the desktop's build, write the numbers' decimal digits.
+# the desktop's build, write the numbers' decimal digits; node-qrcode-generator
+# (Kazuhiko Arase's QR code generator, MIT, plain JavaScript) draws the
+# teacher's page's code of its link, shipped in dist/web so that the page
+# needs no network.
 WEB_PACKAGES=(emscripten cmake ninja-build g++ python3 fonttools python3-brotli
-  fonts-ipafont-gothic librsvg2-bin libfmt-dev)
+  fonts-ipafont-gothic librsvg2-bin libfmt-dev node-qrcode-generator)
 # The browser's tests drive real engines through WebDriver: Chromium with its
 # driver, WebKitGTK's MiniBrowser with its driver on an Xvfb display, and
-# Selenium's Python client under pytest.
+# Selenium's Python client under pytest; zbar-tools' zbarimg reads the
+# teacher's page's code from a screenshot, a decoder independent of the
+# library that drew it.
 WEB_TEST_PACKAGES=(chromium chromium-driver webkit2gtk-driver xvfb xauth python3-selenium
-  python3-pytest)
+  python3-pytest zbar-tools)
 
 # Installs those of the given Debian packages that are not installed yet,
 # through sudo when not running as root.

@@ -34,12 +34,13 @@ printf '%s\n' "${core[@]}" | xargs -P 2 -n 8 bash -c 'compile_alone "$@"' _ || {
   exit 1
 }
 echo "static checks: the core (${#core[@]} files) includes no toolkit and compiles alone in $(($(date +%s) - start)) s"
-# The browser's own C++ (its module and the tool that writes the page's
-# texts) is compiled by Emscripten only: it is checked on that build's
-# commands, with the flags em++ adds.
+# The browser's own C++ (the lesson's and the teacher's page's modules, and
+# the tool that writes the page's texts) is compiled by Emscripten only: it
+# is checked on that build's commands, with the flags em++ adds.
 mapfile -t sources < <(git ls-files 'src/*.cpp' 'tests/*.cpp' 'bench/*.cpp' 'fuzz/*.cpp' |
-  grep -vE '^src/web/(app|tools)/')
-mapfile -t web_sources < <(git ls-files 'src/web/app/*.cpp' 'src/web/tools/*.cpp')
+  grep -vE '^src/web/(app|teacher|tools)/')
+mapfile -t web_sources < <(git ls-files 'src/web/app/*.cpp' 'src/web/teacher/*.cpp' \
+  'src/web/tools/*.cpp')
 
 if command -v clang-tidy >/dev/null; then
   start=$(date +%s)

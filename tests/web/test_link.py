@@ -11,12 +11,15 @@ HOSTILE = ("a=%s&b=%s&size=9&aux=Z&draw=yes&quick=on&colour=red&%s=1" % (
     quote("<img src=x onerror=\"window.injected=1\">"), "9" * 5000, quote("<script>")))
 
 
-def by_hand(page):
-    """The prepared example's steps, as a pupil takes them."""
-    page.click("Command3(2)")
-    page.enter("Text1", "2/3")
-    page.enter("Text2", "-1")
-    for name in ("Check2", "Command5", "Command10", "Command12"):
+def by_hand(page, a="2/3", b="-1", size=2, quick=True, aux="AC"):
+    """A prepared example's steps, as a pupil takes them: the size button of
+    that index, a and b, Quick, the graph and the constructions."""
+    if size is not None:
+        page.click("Command3(%d)" % size)
+    page.enter("Text1", a)
+    page.enter("Text2", b)
+    steps = ["Check2"] * quick + ["Command5"] + [{"A": "Command10", "C": "Command12"}[c] for c in aux]
+    for name in steps:
         page.click(name)
         page.idle()
 

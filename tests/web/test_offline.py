@@ -52,8 +52,13 @@ def test_kept_for_use_without_the_network(page):
                 time.sleep(0.1)
         finally:
             server.stop()
-        # The server is gone: the lesson still opens and works.
+        # The server is gone: the lesson and the teacher's page still open and work.
+        page.driver.get(server.url + "teacher.html?a=2/3&b=1&draw=1")
+        page.wait("document.documentElement.dataset.teacher === 'ready' && "
+                  "document.querySelectorAll('#code svg').length === 1")
         page.driver.refresh()
+        page.wait("document.documentElement.dataset.teacher === 'ready'")
+        page.driver.get(server.url)
         page.wait("document.documentElement.dataset.lesson === 'ready'")
         page.idle()
         graph_drawn(page)
@@ -72,14 +77,26 @@ def test_one_file_from_disk(page):
     # A teacher's link to the file prepares its example as the served page's.
     page.open(one_file.resolve().as_uri() + "?a=2/3&b=1&draw=1")
     page.says("グラフ y = 2/3 x + 1。")
+    # The teacher's page from disk: no address a pupil reaches, so no code.
+    page.driver.get((DIST / "teacher.html").resolve().as_uri() + "?a=2/3")
+    page.wait("document.documentElement.dataset.teacher === 'ready'")
+    assert page.js("[document.querySelectorAll('#code svg').length, "
+                   "document.getElementById('code-note').textContent !== '', "
+                   "document.getElementById('link').textContent.startsWith('file:')]") == [0, True, True]
+    assert page.problems() == []
 
 
 def test_own_files_only_and_no_dynamic_code(page, server):
     page.open(server.url)
     graph_drawn(page)
     origins = page.js("performance.getEntriesByType('resource').map((e) => new URL(e.name).origin)")
+    page.driver.get(server.url + "teacher.html?a=1&draw=1")
+    page.wait("document.documentElement.dataset.teacher === 'ready'")
+    origins += page.js("performance.getEntriesByType('resource').map((e) => new URL(e.name).origin)")
     assert set(origins) <= {server.url.rstrip("/")}
-    built = [DIST / name for name in ("lesson.js", "app.js", "sw.js")]
+    assert page.problems() == []
+    built = [DIST / name for name in ("lesson.js", "app.js", "sw.js", "teacher.js",
+                                      "teacher-core.js", "qrcode/qrcode.js")]
     built.append(DIST.parent / "linear-function-lesson.html")
     for path in built:
         text = path.read_text(encoding="utf-8")

@@ -8,12 +8,10 @@ namespace lesson {
 
 namespace {
 
-// The size buttons are the members of the control array Command3.
 std::optional<std::size_t> SizeIndex(const ControlSpec& control) {
-  using enum ControlId;
-  for (const ControlId id : {kCommand3_0, kCommand3_1, kCommand3_2, kCommand3_3}) {
-    if (control.id == id)
-      return static_cast<std::size_t>(control.index);
+  for (std::size_t i = 0; i < kSizeButtons.size(); ++i) {
+    if (control.id == kSizeButtons[i])
+      return i;
   }
   return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string_view>
 
 #include "lesson/surface/Colour.h"
 #include "lesson/surface/Numeric.h"
@@ -185,5 +186,15 @@ static_assert(RowsFollowTheirEnumerators());
 inline constexpr std::size_t RowOf(ControlId id) {
   return static_cast<std::size_t>(id);
 }
+
+// The caption a control shows.
+constexpr std::string_view ControlCaption(ControlId id) {
+  return kControls[RowOf(id)].text;
+}
+
+// The size buttons 小 中 大 特大, the members of the control array Command3 by
+// their index.
+inline constexpr std::array<ControlId, 4> kSizeButtons{
+    ControlId::kCommand3_0, ControlId::kCommand3_1, ControlId::kCommand3_2, ControlId::kCommand3_3};
 
 }  // namespace lesson

@@ -1,14 +1,16 @@
 #include "lesson/app/Preparation.h"
 
-#include <array>
-
 #include "lesson/app/Form1.h"
 #include "lesson/graph/ReadNumber.h"
+#include "lesson/input/Input.h"
 #include "lesson/text/Utf8.h"
 
 namespace lesson {
 
 namespace {
+
+// The settings by their place in kSettingNames.
+enum Setting : std::size_t { kSize, kA, kB, kQuick, kDraw, kAux };
 
 // The first characters of a text, as many as a box takes: counted as a
 // browser and the desktop count them, in UTF-16 units, and never cut inside
@@ -24,6 +26,30 @@ std::string AsABoxTakesIt(std::string_view text) {
     at += c.length;
   }
   return std::string(text.substr(0, at));
+}
+
+// The text a box holds of a text typed into it.
+std::string AsTyped(std::string_view text) {
+  return Received(AsABoxTakesIt(text), TextOrigin::kTyped);
+}
+
+// A value as a query holds it: every byte but those of an unreserved
+// character and "/" as %hh.
+std::string Encode(std::string_view text) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+        std::string_view("-._~/").find(c) != std::string_view::npos) {
+      out += c;
+    } else {
+      out += '%';
+      out += kHex[byte >> 4];
+      out += kHex[byte & 15];
+    }
+  }
+  return out;
 }
 
 std::optional<bool> Flag(std::string_view value) {
@@ -56,31 +82,32 @@ std::string Decode(std::string_view text) {
 }  // namespace
 
 Preparation::Taken Preparation::Take(std::string_view name, std::string_view value) {
-  if (name == "size") {
-    static constexpr std::array<std::string_view, 4> kNames{"小", "中", "大", "特大"};
-    for (std::size_t i = 0; i < kNames.size(); ++i) {
-      if (value == kNames[i] || value == std::string(1, static_cast<char>('1' + i))) {
-        size_ = static_cast<std::int16_t>(i);
+  if (name == kSettingNames[kSize]) {
+    // By the size button's caption, or its number from 1.
+    for (std::int16_t i = 0; i < static_cast<std::int16_t>(kSizeButtons.size()); ++i) {
+      if (value == ControlCaption(kSizeButtons[static_cast<std::size_t>(i)]) ||
+          value == std::string(1, static_cast<char>('1' + i))) {
+        size_ = i;
         return Taken::kYes;
       }
     }
     return Taken::kUnreadableValue;
   }
-  if (name == "a" || name == "b") {
-    (name == "a" ? slope_ : intercept_) = AsABoxTakesIt(value);
+  if (name == kSettingNames[kA] || name == kSettingNames[kB]) {
+    (name == kSettingNames[kA] ? slope_ : intercept_) = AsABoxTakesIt(value);
     return Taken::kYes;
   }
-  if (name == "quick" || name == "draw") {
+  if (name == kSettingNames[kQuick] || name == kSettingNames[kDraw]) {
     const auto flag = Flag(value);
     if (!flag)
       return Taken::kUnreadableValue;
-    if (name == "quick")
+    if (name == kSettingNames[kQuick])
       quick_ = *flag;
     else
       draw_ = *flag;
     return Taken::kYes;
   }
-  if (name == "aux") {
+  if (name == kSettingNames[kAux]) {
     if (value != "A" && value != "C" && value != "AC" && value != "a" && value != "c" &&
         value != "ac")
       return Taken::kUnreadableValue;
@@ -108,6 +135,46 @@ Preparation Preparation::FromQuery(std::string_view query) {
 
 bool Preparation::Empty() const {
   return !size_ && !slope_ && !intercept_ && !quick_ && !draw_ && !lineA_ && !triangle_;
+}
+
+std::string Preparation::Query() const {
+  std::string query;
+  const auto add = [&query](Setting setting, std::string_view value) {
+    query += query.empty() ? "" : "&";
+    query += kSettingNames[setting];
+    query += '=';
+    query += Encode(value);
+  };
+  if (size_)
+    add(kSize, std::string(1, static_cast<char>('1' + *size_)));
+  if (slope_ && !slope_->empty())
+    add(kA, AsTyped(*slope_));
+  if (intercept_ && !intercept_->empty())
+    add(kB, AsTyped(*intercept_));
+  if (quick_.value_or(false))
+    add(kQuick, "1");
+  if (draw_)
+    add(kDraw, "1");
+  if (draw_ && (lineA_ || triangle_))
+    add(kAux, std::string(lineA_ ? "A" : "") + (triangle_ ? "C" : ""));
+  return query;
+}
+
+Preparation Preparation::WholeTextsOnly() const {
+  Preparation whole = *this;
+  if (slope_ && CheckSlopeText(AsTyped(*slope_)) != TextCheck::kWhole)
+    whole.slope_.reset();
+  if (intercept_ && CheckInterceptText(AsTyped(*intercept_)) != TextCheck::kWhole)
+    whole.intercept_.reset();
+  return whole;
+}
+
+TextCheck Preparation::Check(std::string_view name, std::string_view value) {
+  if (name == kSettingNames[kA])
+    return CheckSlopeText(AsTyped(value));
+  if (name == kSettingNames[kB])
+    return CheckInterceptText(AsTyped(value));
+  return TextCheck::kEmpty;
 }
 
 // Each step as the pupil takes it: a press moves the focus to the control

@@ -1,13 +1,22 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "lesson/app/ControlTable.h"
+#include "lesson/graph/Coefficients.h"
+
 namespace lesson {
 
 class Form1;
+
+// The names of a link's settings, in the order a link written by the lesson
+// has them.
+inline constexpr std::array<std::string_view, 6> kSettingNames{"size",  "a",    "b",
+                                                               "quick", "draw", "aux"};
 
 // An example a teacher prepares for the pupils, by a link's parameters or
 // the program's options: the plane's size, the texts of a and b, Quick, the
@@ -38,6 +47,21 @@ class Preparation {
   static Preparation FromQuery(std::string_view query);
 
   bool Empty() const;
+
+  // The settings as a link's query ("size=3&a=2/3&b=-1&draw=1&aux=C"), in
+  // the order of kSettingNames: a and b as their boxes would hold them
+  // (folded as typed), each value percent-encoded where a query needs it
+  // ("/" stays as it is); a setting that changes nothing (quick=0, draw=0,
+  // aux without draw) is left out.
+  std::string Query() const;
+
+  // The same settings less a text for a or b that does not read whole
+  // (Check), for a link whose every value the lesson reads as it stands.
+  Preparation WholeTextsOnly() const;
+
+  // How the lesson reads the text of a setting a or b, as its box would
+  // hold it.
+  static TextCheck Check(std::string_view name, std::string_view value);
 
  private:
   // The form takes the settings as an event of its own (Form1::Prepare).

@@ -25,6 +25,19 @@ std::optional<std::int16_t> RoundToInt16(double v) {
   return WholeToInt16(whole == 0 ? 0.0 : whole);
 }
 
+// One number's text: whole and within the double's range, or why not.
+TextCheck CheckNumber(std::string_view text, TextCheck none, TextCheck part) {
+  switch (ReadExtent(text)) {
+    case NumberExtent::kNone:
+      return none;
+    case NumberExtent::kPart:
+      return part;
+    case NumberExtent::kWhole:
+      break;
+  }
+  return ReadNumber(text) ? TextCheck::kWhole : TextCheck::kBeyondRange;
+}
+
 }  // namespace
 
 CoefficientReading ReadCoefficients(std::string_view slopeText, std::string_view interceptText) {
@@ -61,6 +74,41 @@ CoefficientReading ReadCoefficients(std::string_view slopeText, std::string_view
   reading.outcome = Outcome::kRead;
   reading.coefficients = c;
   return reading;
+}
+
+TextCheck CheckSlopeText(std::string_view text) {
+  if (text.empty())
+    return TextCheck::kEmpty;
+  const std::size_t bar = text.find('/');
+  if (bar == std::string_view::npos)
+    return CheckNumber(text, TextCheck::kNoNumber, TextCheck::kTrailing);
+  const TextCheck numerator =
+      CheckNumber(text.substr(0, bar), TextCheck::kNoNumerator, TextCheck::kNumeratorTrailing);
+  if (numerator != TextCheck::kWhole)
+    return numerator;
+  const std::string_view q = text.substr(bar + 1);
+  const TextCheck denominator =
+      CheckNumber(q, TextCheck::kNoDenominator, TextCheck::kDenominatorTrailing);
+  if (denominator == TextCheck::kBeyondRange)
+    return TextCheck::kDenominatorNotAllowed;
+  if (denominator != TextCheck::kWhole)
+    return denominator;
+  // The lesson rounds q to a whole number: 1/2.5 would be read as 1/2.
+  const double value = *ReadNumber(q);
+  const auto whole = RoundToInt16(value);
+  return whole && *whole != 0 && *whole == value ? TextCheck::kWhole
+                                                 : TextCheck::kDenominatorNotAllowed;
+}
+
+TextCheck CheckInterceptText(std::string_view text) {
+  if (text.empty())
+    return TextCheck::kEmpty;
+  if (text.find('/') != std::string_view::npos)
+    return TextCheck::kFractionForB;
+  const TextCheck check = CheckNumber(text, TextCheck::kNoNumber, TextCheck::kTrailing);
+  if (check != TextCheck::kWhole)
+    return check;
+  return FloatInRange(*ReadNumber(text)) ? TextCheck::kWhole : TextCheck::kBeyondRange;
 }
 
 }  // namespace lesson

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -29,5 +30,29 @@ struct CoefficientReading {
 // in the slope text makes a fraction p/q; q is rounded half to even to a
 // 16-bit whole number that must not be 0.
 CoefficientReading ReadCoefficients(std::string_view slopeText, std::string_view interceptText);
+
+// Whether a text for a or for b reads whole as the lesson reads it, or why
+// not. Whole: every character of it (blanks aside) belongs to the number, or
+// to p and q of a fraction p/q for a, and the value lies within the lesson's
+// limits, q a whole number, not 0, in 16 bits. A text that does not read
+// whole may still be read, as far as it goes (2x reads as 2): a link holds
+// none, so that what it shows is what the lesson draws.
+enum class TextCheck {
+  kWhole,
+  kEmpty,                  // nothing at all: the box stays empty
+  kNoNumber,               // no digits where the number starts
+  kTrailing,               // characters after the number
+  kBeyondRange,            // beyond a double, or for b beyond single precision
+  kNoNumerator,            // p of p/q: no digits
+  kNumeratorTrailing,      // p of p/q: characters after it
+  kNoDenominator,          // q of p/q: no digits
+  kDenominatorTrailing,    // q of p/q: characters after it (a second "/")
+  kDenominatorNotAllowed,  // q not a whole number, 0, or beyond 16 bits
+  kFractionForB,           // b is one number, never a fraction
+};
+inline constexpr std::size_t kTextChecks = 11;
+static_assert(static_cast<std::size_t>(TextCheck::kFractionForB) + 1 == kTextChecks);
+TextCheck CheckSlopeText(std::string_view text);
+TextCheck CheckInterceptText(std::string_view text);
 
 }  // namespace lesson

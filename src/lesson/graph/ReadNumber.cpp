@@ -35,12 +35,21 @@ std::optional<double> FromHexDigits(const std::string& hex) {
   return ReadCNumber("0x" + hex);
 }
 
-std::optional<double> ReadPrefixed(const std::string& s, std::size_t at, bool hex) {
+// The number at the start of a text without blanks: its value (nothing
+// beyond the range of a double), where reading stopped, and whether any
+// digit was read.
+struct Scanned {
+  std::optional<double> value;
+  std::size_t end = 0;
+  bool digits = false;
+};
+
+Scanned ReadPrefixed(const std::string& s, std::size_t at, bool hex) {
   std::string digits;
   if (hex) {
     while (at < s.size() && HexValue(s[at]) >= 0)
       digits.push_back(s[at++]);
-    return FromHexDigits(digits);
+    return {FromHexDigits(digits), at, !digits.empty()};
   }
   // Octal digits carry three bits each: regroup them as hexadecimal digits so
   // the same exact reader rounds the value.
@@ -51,6 +60,7 @@ std::optional<double> ReadPrefixed(const std::string& s, std::size_t at, bool he
     bits += static_cast<char>('0' + ((d >> 1) & 1));
     bits += static_cast<char>('0' + (d & 1));
   }
+  const bool any = !bits.empty();
   while (bits.size() % 4 != 0)
     bits.insert(bits.begin(), '0');
   for (std::size_t i = 0; i < bits.size(); i += 4) {
@@ -58,30 +68,17 @@ std::optional<double> ReadPrefixed(const std::string& s, std::size_t at, bool he
                        (bits[i + 3] - '0');
     digits.push_back("0123456789abcdef"[nibble]);
   }
-  return FromHexDigits(digits);
+  return {FromHexDigits(digits), at, any};
 }
 
-}  // namespace
-
-int HexValue(char c) {
-  if (IsDigit(c))
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
-}
-
-std::optional<double> ReadNumber(std::string_view text) {
-  const std::string s = WithoutBlanks(text);
+Scanned Scan(const std::string& s) {
   if (s.size() >= 2 && s[0] == '&') {
     const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(s[1])));
     if (kind == 'H')
       return ReadPrefixed(s, 2, true);
     if (kind == 'O')
       return ReadPrefixed(s, 2, false);
-    return 0.0;
+    return {0.0, 0, false};
   }
 
   // Collect the longest prefix that forms a decimal number, in the form the
@@ -104,7 +101,7 @@ std::optional<double> ReadNumber(std::string_view text) {
     }
   }
   if (!anyDigit)
-    return 0.0;
+    return {0.0, 0, false};
   if (at < s.size() && (s[at] == 'e' || s[at] == 'E' || s[at] == 'd' || s[at] == 'D')) {
     std::size_t look = at + 1;
     std::string exponent = "e";
@@ -114,6 +111,7 @@ std::optional<double> ReadNumber(std::string_view text) {
       while (look < s.size() && IsDigit(s[look]))
         exponent.push_back(s[look++]);
       number += exponent;
+      at = look;
     }
   }
 
@@ -121,8 +119,32 @@ std::optional<double> ReadNumber(std::string_view text) {
   // out of range.
   const auto value = ReadCNumber(number);
   if (!value)
-    return std::nullopt;
-  return negative ? -*value : *value;
+    return {std::nullopt, at, true};
+  return {negative ? -*value : *value, at, true};
+}
+
+}  // namespace
+
+int HexValue(char c) {
+  if (IsDigit(c))
+    return c - '0';
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  return -1;
+}
+
+std::optional<double> ReadNumber(std::string_view text) {
+  return Scan(WithoutBlanks(text)).value;
+}
+
+NumberExtent ReadExtent(std::string_view text) {
+  const std::string s = WithoutBlanks(text);
+  const Scanned scanned = Scan(s);
+  if (!scanned.digits)
+    return NumberExtent::kNone;
+  return scanned.end == s.size() ? NumberExtent::kWhole : NumberExtent::kPart;
 }
 
 }  // namespace lesson

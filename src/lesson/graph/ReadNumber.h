@@ -16,6 +16,12 @@ namespace lesson {
 // beyond the range of a double.
 std::optional<double> ReadNumber(std::string_view text);
 
+// How much of a text ReadNumber reads, blanks aside: no number (it reads 0
+// for want of digits), a number with characters after it that it stops at,
+// or the whole text.
+enum class NumberExtent { kNone, kPart, kWhole };
+NumberExtent ReadExtent(std::string_view text);
+
 // The value of a hexadecimal digit (either case), or -1 for any other
 // character.
 int HexValue(char c);

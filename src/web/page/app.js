@@ -8,6 +8,12 @@
   const FACE = '"LessonGothic", sans-serif';
   let started = false;
 
+  // Framed as a preview by a page of the same site (the teacher's page), the
+  // lesson is a picture of itself: it takes neither the keyboard's focus nor
+  // the pointer from the page around it.
+  if (window.frameElement && 'preview' in window.frameElement.dataset)
+    document.documentElement.inert = true;
+
   function start() {
     if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
       notice.fail('no-wasm', 'start: this browser runs no WebAssembly');

@@ -49,6 +49,10 @@ OWN_SCRIPTS = tuple(name for name in SCRIPTS if name != "lesson.js")
 # The program's icon, drawn once as SVG, rendered at the sizes a browser asks.
 ICON = HERE.parents[2] / "packaging" / "icon.svg"
 ICON_SIZES = (192, 512)
+# The teacher's page draws its link's code with this library (MIT), from
+# Debian's node-qrcode-generator.
+QR_LIBRARY = Path("/usr/share/javascript/qrcode-generator/qrcode.js")
+QR_COPYRIGHT = Path("/usr/share/doc/node-qrcode-generator/copyright")
 
 
 def page_texts(build):
@@ -149,9 +153,9 @@ def notices(texts):
             "@NOSCRIPT@": html.escape(texts["noscript"])}
 
 
-def style(texts):
-    """The page's style with the window's colours, as the core has them."""
-    text = (PAGE / "style.css").read_text(encoding="utf-8")
+def style(texts, page="style.css"):
+    """A page's style with the window's colours, as the core has them."""
+    text = (PAGE / page).read_text(encoding="utf-8")
     for name, value in texts["colours"].items():
         text = text.replace("@%s@" % name.upper(), value)
     return text
@@ -192,6 +196,7 @@ def main(build, out, test=False):
                           "type": "image/png", "purpose": "any"} for s in ICON_SIZES]
     (out / "manifest.webmanifest").write_text(json.dumps(manifest, ensure_ascii=False, indent=1),
                                               encoding="utf-8")
+    teacher_page(texts, build, out)
     write_service_worker(out)
     for f in sorted(out.rglob("*")):
         if f.is_file():
@@ -200,6 +205,36 @@ def main(build, out, test=False):
         one_file = out.parent / ONE_FILE
         one_file.write_text(single_page(out), encoding="utf-8")
         print("%-36s %8d bytes" % ("../" + ONE_FILE, one_file.stat().st_size))
+
+
+def teacher_page(texts, build, out):
+    """The teacher's page (teacher.html) with its texts from the core, its
+    style, its script, its share of the core (teacher-core.js, with the
+    module's bytes inside it, which a page opened from a file could not
+    fetch) and the QR code library with its licence."""
+    page = (PAGE / "teacher.html").read_text(encoding="utf-8")
+    for key, text in texts["teacher"].items():
+        page = page.replace("@%s@" % key, html.escape(text))
+    page = page.replace("@COLOUR@", texts["colour"])
+    for placeholder, text in notices(texts).items():
+        page = page.replace(placeholder, text)
+    left = re.findall(r"@[A-Za-z-]+@", page)
+    if left:
+        raise SystemExit("assemble: teacher.html has no text for %s" % ", ".join(sorted(set(left))))
+    (out / "teacher.html").write_text(page, encoding="utf-8")
+    (out / "teacher.css").write_text(style(texts, "teacher.css"), encoding="utf-8")
+    shutil.copy(PAGE / "teacher.js", out / "teacher.js")
+    module = build / "teacher" / "teacher-core"
+    wasm = base64.b64encode(module.with_suffix(".wasm").read_bytes()).decode()
+    (out / "teacher-core.js").write_text(
+        "window.teacherWasmBinary = Uint8Array.from(atob('%s'), (c) => c.charCodeAt(0));\n%s"
+        % (wasm, module.with_suffix(".js").read_text(encoding="utf-8")), encoding="utf-8")
+    (out / "qrcode").mkdir()
+    shutil.copy(QR_LIBRARY.resolve(), out / "qrcode" / "qrcode.js")
+    (out / "qrcode" / "LICENSE.txt").write_text(
+        "qrcode.js is the QR code generator for JavaScript by Kazuhiko Arase, as Debian's\n"
+        "package node-qrcode-generator ships it, unchanged. Its copyright and licence:\n\n"
+        + QR_COPYRIGHT.read_text(encoding="utf-8"), encoding="utf-8")
 
 
 def write_service_worker(out):

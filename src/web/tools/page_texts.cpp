@@ -6,7 +6,8 @@
 //                    app's, less its icons and files), "notices" ({"noscript",
 //                    "reload", "<kind>": [what, advice]}), "glyphs" (every
 //                    character the window and the plane can show, for the
-//                    subset of the font that the page ships)}
+//                    subset of the font that the pages ship), "teacher" (the
+//                    teacher's page's texts by the keys of its template)}
 //   contract.js      the numbers the page's JavaScript shares with the C++:
 //                    the display list's operations and their sizes, the
 //                    kinds and size of an input event, the control kinds and
@@ -17,9 +18,12 @@
 #include <exception>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Notices.h"
+#include "lesson/app/Preparation.h"
+#include "lesson/app/TeacherTexts.h"
 #include "lesson/plane/PlaneTexts.h"
 #include "web/Boundary.h"
 #include "web/surface/CanvasSurface.h"
@@ -72,6 +76,46 @@ std::string Hex(Colour colour) {
   return text;
 }
 
+// Hands each of the teacher's page's texts to f(key, text), by the keys of
+// its template (teacher.html): its own texts, the captions of the window's
+// controls its choices stand for, and the names of a link's settings.
+template <typename F>
+void ForEachTeacherText(F f) {
+  const std::pair<const char*, std::string_view> texts[] = {
+      {"title", kTeacherTitle},
+      {"program", kProgramName},
+      {"intro", kTeacherIntro},
+      {"size-legend", ControlCaption(ControlId::kLabel1)},
+      {"a-label", kTeacherSlopeLabel},
+      {"b-label", kTeacherInterceptLabel},
+      {"a-hint", kTeacherSlopeHint},
+      {"b-hint", kTeacherInterceptHint},
+      {"steps-legend", kTeacherStepsLegend},
+      {"quick", ControlCaption(ControlId::kCheck2)},
+      {"draw", ControlCaption(ControlId::kCommand5)},
+      {"aux-a", ControlCaption(ControlId::kCommand10)},
+      {"aux-c", ControlCaption(ControlId::kCommand12)},
+      {"preview", kTeacherPreviewTitle},
+      {"link", kTeacherLinkLabel},
+      {"copy", kTeacherCopy},
+      {"copied", kTeacherCopied},
+      {"copy-failed", kTeacherCopyFailed},
+      {"projector", kTeacherProjector},
+      {"back", kTeacherBack},
+      {"no-address", kTeacherNoAddress},
+      {"local-address", kTeacherLocalAddress},
+      {"too-long", kTeacherTooLong},
+      {"left-out", kTeacherLeftOut},
+  };
+  for (const auto& [key, text] : texts)
+    f(std::string(key), text);
+  for (std::size_t i = 0; i < kSizeButtons.size(); ++i)
+    f("size-" + std::to_string(i + 1), ControlCaption(kSizeButtons[i]));
+  for (std::string_view name : kSettingNames)
+    f("name-" + std::string(name), name);
+  f("box-length", std::to_string(kBoxMaxLength));
+}
+
 std::string Glyphs() {
   // Whatever ASCII a pupil types into a box (numbers on the plane are
   // written in ASCII too), then the texts.
@@ -85,7 +129,18 @@ std::string Glyphs() {
     all += std::string(n.notice.what) + n.notice.advice;
   for (const ControlSpec& control : kControls)
     all += control.text;
+  ForEachTeacherText([&all](const std::string&, std::string_view text) { all += text; });
+  for (const char* reason : kTextCheckReasons)
+    all += reason;
   return all;
+}
+
+std::string TeacherTexts() {
+  std::string texts;
+  ForEachTeacherText([&texts](const std::string& key, std::string_view text) {
+    texts += (texts.empty() ? "{" : ", ") + Quoted(key) + ": " + Quoted(text);
+  });
+  return texts + "}";
 }
 
 std::string PageTexts() {
@@ -104,8 +159,10 @@ std::string PageTexts() {
          ", \"short_name\": " + Quoted(kShortName) +
          ", \"lang\": \"ja\", \"dir\": \"ltr\", \"start_url\": \"./\", \"scope\": \"./\", "
          "\"display\": \"standalone\", \"background_color\": " +
-         colour + ", \"theme_color\": " + colour + "},\n \"notices\": " + notices +
-         ",\n \"glyphs\": " + Quoted(Glyphs()) + "}\n";
+         colour + ", \"theme_color\": " + colour +
+         ", \"shortcuts\": [{\"name\": " + Quoted(kTeacherTitle) +
+         ", \"url\": \"teacher.html\"}]},\n \"notices\": " + notices +
+         ",\n \"teacher\": " + TeacherTexts() + ",\n \"glyphs\": " + Quoted(Glyphs()) + "}\n";
 }
 
 std::string Contract() {

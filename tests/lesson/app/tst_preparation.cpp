@@ -49,16 +49,61 @@ class PreparationTest : public QObject {
     QFETCH(QString, b);
     QFETCH(int, unitPx);
     QFETCH(QString, shown);
-    Lesson l;
-    l.form.Prepare(Preparation::FromQuery(query.toStdString()));
-    const LessonState& s = l.form.State();
-    QCOMPARE(QString::fromStdString(l.form.Text1.Text()), a);
-    QCOMPARE(QString::fromStdString(l.form.Text2.Text()), b);
-    QCOMPARE(int(s.UnitPx), unitPx);
-    QCOMPARE(l.form.Quick(), shown.contains('Q'));
-    QCOMPARE(s.GraphDrawn == 1, shown.contains('G'));
-    QCOMPARE(s.LineAState == 1, shown.contains('A'));
-    QCOMPARE(s.TriangleState == 1, shown.contains('C'));
+    // The link the lesson writes of the same settings prepares the same.
+    const std::string written = Preparation::FromQuery(query.toStdString()).Query();
+    for (const std::string& link : {query.toStdString(), written}) {
+      Lesson l;
+      l.form.Prepare(Preparation::FromQuery(link));
+      const LessonState& s = l.form.State();
+      QCOMPARE(QString::fromStdString(l.form.Text1.Text()), a);
+      QCOMPARE(QString::fromStdString(l.form.Text2.Text()), b);
+      QCOMPARE(int(s.UnitPx), unitPx);
+      QCOMPARE(l.form.Quick(), shown.contains('Q'));
+      QCOMPARE(s.GraphDrawn == 1, shown.contains('G'));
+      QCOMPARE(s.LineAState == 1, shown.contains('A'));
+      QCOMPARE(s.TriangleState == 1, shown.contains('C'));
+    }
+  }
+
+  // How a text for a or b reads, as typed into its box: whole, or the
+  // reason it does not; a link of whole texts only leaves the others out.
+  void textsReadWholeOrNot_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("check");
+    const auto row = [](const char* name, const char* text, TextCheck check) {
+      QTest::addRow("%s=%s", name, text) << name << QString::fromUtf8(text) << int(check);
+    };
+    using enum TextCheck;
+    for (const char* text : {"2/3", " -3 / 2 ", "&HFF/-3", "1.5e1", "２／３", "1/2.0", ".5"})
+      row("a", text, kWhole);
+    row("a", "", kEmpty);
+    row("a", "2x", kTrailing);
+    row("a", "1.5.3", kTrailing);
+    row("a", "<img src=x>", kNoNumber);
+    row("a", " ", kNoNumber);
+    row("a", "1e400", kBeyondRange);
+    row("a", "/2", kNoNumerator);
+    row("a", "2x/3", kNumeratorTrailing);
+    row("a", "2//3", kNoDenominator);
+    row("a", "1/2/3", kDenominatorTrailing);
+    for (const char* text : {"1/2.5", "1/0", "1/40000", "1/1e400"})
+      row("a", text, kDenominatorNotAllowed);
+    row("b", "-1", kWhole);
+    row("b", "1/2", kFractionForB);
+    row("b", "1e39", kBeyondRange);
+    row("b", "2e", kTrailing);
+  }
+  void textsReadWholeOrNot() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(int, check);
+    QCOMPARE(int(Preparation::Check(name.toStdString(), text.toStdString())), check);
+    const Preparation link =
+        Preparation::FromQuery(name.toStdString() + "=" + text.replace("&", "%26").toStdString())
+            .WholeTextsOnly();
+    const bool kept = check == int(TextCheck::kWhole);
+    QCOMPARE(link.Query().empty(), !kept);
   }
 
   // A text longer than a box takes is cut where the box would cut it, in

@@ -59,10 +59,14 @@ class NumbersTest : public QObject {
   }
 
   // Random texts never crash and give a finite number or a rejection; texts
-  // that are plain decimal numbers read as the C library reads them.
+  // that are plain decimal numbers read as the C library reads them. A text
+  // reads whole where, blanks aside, it is one number of the grammar; a text
+  // for a or b that reads whole is read by the lesson.
   void randomTextsAgreeWithAReferenceReading() {
     const std::string alphabet = "0123456789.+-eEdD &HhOo/x\t";
     const std::regex plain("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?");
+    const std::regex number(
+        "[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][+-]?[0-9]+)?|&[hH][0-9a-fA-F]+|&[oO][0-7]+");
     QRandomGenerator random(20261208);
     for (int n = 0; n < 20000; ++n) {
       std::string text;
@@ -71,6 +75,14 @@ class NumbersTest : public QObject {
         text += alphabet[random.bounded(int(alphabet.size()))];
       const auto read = ReadNumber(text);
       QVERIFY2(!read || std::isfinite(*read), text.c_str());
+      std::string bare = text;
+      std::erase_if(bare, [](char c) { return c == ' ' || c == '\t'; });
+      QVERIFY2((ReadExtent(text) == NumberExtent::kWhole) == std::regex_match(bare, number),
+               text.c_str());
+      if (CheckSlopeText(text) == TextCheck::kWhole)
+        QVERIFY2(ReadCoefficients(text, "").outcome == Outcome::kRead, text.c_str());
+      if (CheckInterceptText(text) == TextCheck::kWhole)
+        QVERIFY2(ReadCoefficients("", text).outcome == Outcome::kRead, text.c_str());
       if (std::regex_match(text, plain)) {
         const double reference = std::strtod(text.c_str(), nullptr);
         if (std::isfinite(reference))
