@@ -18,17 +18,21 @@ int Round(double v) {
 }  // namespace
 
 WindowScale WindowScale::Fit(int width, int height) {
-  if (width <= 0 || height <= 0)
+  return Fit(width, height, kFormWidth, kFormHeight);
+}
+
+WindowScale WindowScale::Fit(int width, int height, int baseWidth, int baseHeight) {
+  if (width <= 0 || height <= 0 || baseWidth <= 0 || baseHeight <= 0)
     return {};
   const double fit =
-      std::min(static_cast<double>(width) / kFormWidth, static_cast<double>(height) / kFormHeight);
-  // The small allowance keeps an exact fit (1024 x 687 itself) from losing a
-  // pixel to the rounding of the division.
+      std::min(static_cast<double>(width) / baseWidth, static_cast<double>(height) / baseHeight);
+  // The small allowance keeps an exact fit (the base size itself) from losing
+  // a pixel to the rounding of the division.
   const double side = std::max(1.0, std::floor(std::min(fit, kLimit) * kPlaneSide + 1e-9));
   WindowScale scale;
   scale.factor = side / kPlaneSide;
-  scale.offsetX = std::max(0, (width - Round(kFormWidth * scale.factor)) / 2);
-  scale.offsetY = std::max(0, (height - Round(kFormHeight * scale.factor)) / 2);
+  scale.offsetX = std::max(0, (width - Round(baseWidth * scale.factor)) / 2);
+  scale.offsetY = std::max(0, (height - Round(baseHeight * scale.factor)) / 2);
   return scale;
 }
 

@@ -13,8 +13,9 @@ struct PixelRect {
   bool operator==(const PixelRect&) const = default;
 };
 
-// How the 1024 x 687 layout of the window is shown in a client area of
-// another size: every length multiplied by one factor, the whole centred.
+// How a layout of the window (1024 x 687 with the controls beside the plane,
+// or another base size) is shown in a client area of another size: every
+// length multiplied by one factor, the whole centred.
 //
 // The factor is chosen so that the plane's 640 pixels become a whole number
 // of pixels: the plane's image then maps pixel for pixel onto the screen.
@@ -23,8 +24,11 @@ struct WindowScale {
   int offsetX = 0;  // the margins left and above the scaled layout
   int offsetY = 0;
 
-  // The largest scale at which the layout fits a client area of that size.
+  // The largest scale at which the 1024 x 687 layout fits a client area of
+  // that size.
   static WindowScale Fit(int width, int height);
+  // The same for a layout of base size baseWidth x baseHeight.
+  static WindowScale Fit(int width, int height, int baseWidth, int baseHeight);
 
   // A rectangle of the layout in client-area pixels. Edges are rounded, not
   // sizes, so that controls that touch in the layout still touch.

@@ -1,0 +1,169 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "lesson/app/ControlTable.h"
+#include "lesson/scaling/WindowScale.h"
+
+namespace lesson {
+
+// The two arrangements of the window's controls. Both show the same rows of
+// the control table with the same texts, fonts, sizes, names and tab order;
+// only the places (left, top) differ.
+//
+// - kLandscape: the controls beside the plane, at the places of the control
+//   table, in a window of 1024 x 687.
+// - kPortrait: the controls beneath the plane, for a screen held upright
+//   (a tablet), in a window of kPortraitSize. The plane keeps its place at
+//   (16, 32), so that what is moved relative to it at run time (the axis
+//   names "ｙ" and "χ") stands right in both.
+enum class Arrangement { kLandscape, kPortrait };
+
+// The arrangement for a client area: the controls beneath the plane where it
+// is taller than wide, beside it otherwise (a square too).
+constexpr Arrangement ArrangementFor(int width, int height) {
+  return height > width ? Arrangement::kPortrait : Arrangement::kLandscape;
+}
+
+// The size of an arrangement's window in layout pixels.
+struct BaseSize {
+  int width = 0;
+  int height = 0;
+};
+inline constexpr BaseSize kLandscapeSize{kFormWidth, kFormHeight};
+// Wide enough for "χ" beside the plane and for the two columns of controls
+// beneath it, tall enough for those columns with every hit area; shaped as a
+// tablet held upright (810 x 1010 CSS pixels), which shows the plane there
+// 680 pixels wide.
+inline constexpr BaseSize kPortraitSize{760, 950};
+
+constexpr BaseSize SizeOf(Arrangement arrangement) {
+  return arrangement == Arrangement::kPortrait ? kPortraitSize : kLandscapeSize;
+}
+
+// The row of the control table named name (with index for a member of a
+// control array, -1 otherwise); kControls.size() where there is none.
+constexpr std::size_t RowNamed(std::string_view name, int index = -1) {
+  for (std::size_t row = 0; row < kControls.size(); ++row) {
+    if (kControls[row].name == name && kControls[row].index == index)
+      return row;
+  }
+  return kControls.size();
+}
+
+// The rows that take no part in the lesson and are never shown ("補助線B", a
+// "消去" and a Quick box). Each arrangement still gives them a place, on free
+// space, where they overlap nothing shown.
+inline constexpr std::array<std::size_t, 3> kHiddenForGood{
+    RowNamed("Command4"), RowNamed("Command6"), RowNamed("Check1")};
+static_assert(kHiddenForGood[0] < kControls.size() && kHiddenForGood[1] < kControls.size() &&
+              kHiddenForGood[2] < kControls.size());
+constexpr bool HiddenForGood(std::size_t row) {
+  for (const std::size_t hidden : kHiddenForGood) {
+    if (hidden == row)
+      return true;
+  }
+  return false;
+}
+
+// One row's place in an arrangement, named as in the control table.
+struct RowPlace {
+  const char* name;
+  int index;
+  int left, top;
+};
+
+// The portrait arrangement, row for row of the control table (tab order).
+// Beneath the plane, two columns read from top to bottom:
+// - on the left what sets up the function: "座標平面の大きさ" above the four
+//   size buttons; the instruction above the equation, whose boxes and notes
+//   keep their offsets from "ｙ＝ … χ＋" as beside the plane; "グラフをかく"
+//   with "初期画面(クリア)" beside it;
+// - on the right what explains the slope, as beside the plane: "補助線A" with
+//   its "消去" and the Quick box beneath it; "補助線C" with its "消去", and
+//   beneath it "縮小" "拡大" "整数倍" over "1倍～５倍"; "終了" apart in the
+//   bottom right corner.
+// The rows never shown wait in the free strip right of the plane.
+// Every control that takes a tap has room around it for a fingertip's hit
+// area (layout/HitAreas.h), and every label room for its text where the face
+// sets it wider than its box ("ｙ＝ … χ＋" runs on by up to 20 pixels,
+// "1倍～５倍" by 6, "χ" by 4).
+// clang-format off
+inline constexpr std::array<RowPlace, kControls.size()> kPortraitPlaces{{
+    {"Text1",     -1,  72, 826},
+    {"Text2",     -1, 248, 826},
+    {"Command5",  -1,  16, 900},
+    {"Command2",  -1, 225, 900},
+    {"Command1",  -1, 663, 900},
+    {"Picture1",  -1,  16,  32},
+    {"Command3",   0,  16, 712},
+    {"Command3",   1,  96, 712},
+    {"Command3",   2, 176, 712},
+    {"Label1",    -1, 104, 688},
+    {"Label5",     0, 312,   0},
+    {"Label5",     1, 656, 352},
+    {"Label7",    -1,  32, 754},
+    {"Label8",    -1,  88, 786},
+    {"Command7",  -1, 634, 836},
+    {"Command8",   0, 554, 836},
+    {"Command8",   1, 482, 836},
+    {"Command9",  -1, 650, 788},
+    {"Label2",    -1,  16, 834},
+    {"Command4",  -1, 662, 420},
+    {"Command6",  -1, 680, 470},
+    {"Label3",    -1, 104, 876},
+    {"Label4",    -1, 280, 876},
+    {"Label6",    -1, 522, 876},
+    {"Check1",    -1, 684, 510},
+    {"Check2",    -1, 562, 732},
+    {"Command10", -1, 442, 692},
+    {"Command3",   3, 256, 712},
+    {"Command11", -1, 650, 700},
+    {"Command12", -1, 442, 780},
+}};
+// clang-format on
+
+constexpr bool PlacesFollowTheTable(const std::array<RowPlace, kControls.size()>& places) {
+  for (std::size_t row = 0; row < kControls.size(); ++row) {
+    if (std::string_view(places[row].name) != kControls[row].name ||
+        places[row].index != kControls[row].index)
+      return false;
+  }
+  return true;
+}
+static_assert(PlacesFollowTheTable(kPortraitPlaces), "one place per row, in the table's order");
+
+// A row's box in an arrangement: its place there, its size from the table.
+constexpr PixelRect BoxOf(Arrangement arrangement, std::size_t row) {
+  const ControlSpec& spec = kControls.at(row);
+  if (arrangement == Arrangement::kPortrait) {
+    const RowPlace& place = kPortraitPlaces.at(row);
+    return {place.left, place.top, spec.width, spec.height};
+  }
+  return {spec.left, spec.top, spec.width, spec.height};
+}
+
+// A control's box as its model holds it (the table's landscape place, or
+// where the lesson moved it at run time) shown in an arrangement: moved by
+// the row's displacement from the landscape place. The rows the lesson moves
+// ("ｙ" and "χ", relative to the plane) keep their places in both, so their
+// moves hold as they are.
+constexpr PixelRect Arranged(Arrangement arrangement, std::size_t row, PixelRect modelBox) {
+  const PixelRect from = BoxOf(Arrangement::kLandscape, row);
+  const PixelRect to = BoxOf(arrangement, row);
+  modelBox.left += to.left - from.left;
+  modelBox.top += to.top - from.top;
+  return modelBox;
+}
+
+// How a client area shows the lesson: the arrangement for its shape, and
+// the scale at which that arrangement's window fits it.
+struct WindowFit {
+  Arrangement arrangement = Arrangement::kLandscape;
+  WindowScale scale;
+};
+WindowFit FitWindow(int width, int height);
+
+}  // namespace lesson

@@ -1,0 +1,120 @@
+#include <QTest>
+#include <tuple>
+
+#include "lesson/layout/HitAreas.h"
+#include "support/Recording.h"
+
+using namespace lesson;
+using namespace lesson::test;
+using enum lesson::Arrangement;
+
+Q_DECLARE_METATYPE(lesson::Arrangement)
+
+namespace {
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+bool Holds(const PixelRect& o, const PixelRect& i) {
+  return o.left <= i.left && o.top <= i.top && o.left + o.width >= i.left + i.width &&
+         o.top + o.height >= i.top + i.height;
+}
+PixelRect Window(Arrangement a) {
+  return {0, 0, SizeOf(a).width, SizeOf(a).height};
+}
+// A row's box, or a label's text where IPAPGothic (bold, 1 px up) is wider.
+PixelRect Shown(Arrangement a, std::size_t row) {
+  PixelRect r = BoxOf(a, row);
+  r.width = row == RowNamed("Label2")      ? 246
+            : row == RowNamed("Label5", 1) ? 29
+            : row == RowNamed("Label6")    ? 56
+                                           : r.width;
+  return r;
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void arrangement_data() {
+    QTest::addColumn<Arrangement>("a");
+    QTest::newRow("landscape") << kLandscape;
+    QTest::newRow("portrait") << kPortrait;
+  }
+  // Each control that takes taps, and only those, has a hit area holding its
+  // box and a fingertip's square (also on the classroom screens), in the
+  // window, clear of the plane's frame and of every other box and area. All
+  // shows in the window, nothing over anything else unless so in landscape.
+  void arrangement() {
+    QFETCH(Arrangement, a);
+    const auto areas = HitAreas(a);
+    const PixelRect plane = BoxOf(a, RowNamed("Picture1"));
+    const int f = kFocusFrameWidth;
+    const PixelRect frame{plane.left - f, plane.top - f, plane.width + 2 * f, plane.height + 2 * f};
+    Lesson l;
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+      const PixelRect area = areas[row];
+      const char* name = kControls[row].name;
+      QVERIFY2(l.form.Controls().At(row).Visible() == !HiddenForGood(row), name);
+      QVERIFY2(Holds(Window(a), Shown(a, row)) && TakesTaps(row) == (area != PixelRect{}), name);
+      for (std::size_t other = 0; other < kControls.size(); ++other) {
+        const bool meet = Overlap(Shown(a, row), Shown(a, other));
+        if (other != row && !HiddenForGood(other) && meet)
+          QVERIFY2(!HiddenForGood(row) && Overlap(Shown(kLandscape, row), Shown(kLandscape, other)),
+                   name);
+        if (other != row && TakesTaps(other) && TakesTaps(row))
+          QVERIFY2(!Overlap(area, areas[other]) && !Overlap(area, BoxOf(a, other)), name);
+      }
+      if (!TakesTaps(row))
+        continue;
+      QVERIFY2(Holds(area, BoxOf(a, row)) && Holds(Window(a), area), name);
+      QVERIFY2(std::min(area.width, area.height) >= kTargetSide, name);
+      QVERIFY2(area == plane || !Overlap(area, frame), name);
+      for (const auto& [width, height] : {std::pair{1080, 740}, {810, 1010}, {1366, 657}}) {
+        const WindowFit fit = FitWindow(width, height);
+        const PixelRect shown = fit.scale.Map(area);
+        QVERIFY2(fit.arrangement != a || std::min(shown.width, shown.height) >= 44, name);
+      }
+    }
+  }
+
+  // The plane, and "ｙ" and "χ" moved against its axes at run time, stand as in
+  // landscape; the equation's boxes and notes move with it; a tablet held
+  // upright shows a plane at least 600 wide.
+  void portraitKeepsWhatRunTimeMovesAndTheEquation() {
+    for (const std::size_t row :
+         {RowNamed("Picture1"), RowNamed("Label5", 0), RowNamed("Label5", 1)})
+      QCOMPARE(BoxOf(kPortrait, row), BoxOf(kLandscape, row));
+    const PixelRect p = BoxOf(kPortrait, RowNamed("Label2")),
+                    l2 = BoxOf(kLandscape, RowNamed("Label2"));
+    for (const char* name : {"Text1", "Text2", "Label3", "Label4"})
+      QCOMPARE(Arranged(kPortrait, RowNamed(name), l2), p);
+    QVERIFY(FitWindow(810, 1010).scale.PlaneSide() >= 600);
+  }
+
+  // Over a spread of client areas the arrangement follows the shape; landscape
+  // is fitted as ever, portrait so that its window fits at the largest plane.
+  void arrangementFollowsTheShape() {
+    for (int w = 300; w <= 3000; w += 37) {
+      for (int h = 300; h <= 2200; h += 29) {
+        const auto [arrangement, s] = FitWindow(w, h);
+        const WindowScale e = WindowScale::Fit(w, h);
+        const double larger = (s.PlaneSide() + 1) / 640.0;
+        const BaseSize b = SizeOf(arrangement);
+        const QByteArray at = QByteArray::number(w) + 'x' + QByteArray::number(h);
+        QVERIFY2(arrangement == (h > w ? kPortrait : kLandscape), at);
+        QVERIFY2(h > w || std::tie(s.factor, s.offsetX, s.offsetY) ==
+                              std::tie(e.factor, e.offsetX, e.offsetY),
+                 at);
+        QVERIFY2(Holds({0, 0, w, h}, s.Map(Window(arrangement))), at);
+        QVERIFY2(b.width * larger > w || b.height * larger > h, at);
+      }
+    }
+  }
+};
+
+QTEST_APPLESS_MAIN(LayoutTest)
+#include "tst_layout.moc"
