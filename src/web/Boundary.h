@@ -24,13 +24,15 @@ void web_window(const char* caption);
 void web_add_control(int row, int kind, const char* name, const char* text, int textColour,
                      int background, const char* accessibleName, const char* description,
                      int maxLength);
-// A control's model as it now stands, placed at the scale: its rectangle
-// and font size in CSS pixels of the page. Fields that do not apply to the
-// control come as -1 (enabled, fontPixels, checked) or null (text,
-// description); the page applies every other.
+// A control's model as it now stands, placed in the arrangement and at the
+// scale that fit the page's room: its rectangle, its hit area (where a tap
+// lands on it) and its font size in CSS pixels of the page. Fields that do
+// not apply to the control come as -1 (enabled, hitWidth, fontPixels,
+// checked) or null (text, description); the page applies every other.
 void web_show_control(int row, int visible, int enabled, int left, int top, int width, int height,
-                      int fontPixels, int bold, const char* text, int checked,
-                      const char* description, int selectAll);
+                      int hitLeft, int hitTop, int hitWidth, int hitHeight, int fontPixels,
+                      int bold, const char* text, int checked, const char* description,
+                      int selectAll);
 // The keyboard focus: a control's row, or -1 for none.
 void web_focus(int row);
 // Tells a screen reader the plane's description anew.

@@ -113,7 +113,7 @@ Control* LessonWindow::ModelOf(const QWidget* widget) const {
 // the widget. Texts and ticks go through the widgets' own properties.
 void LessonWindow::Show(Control& control) {
   QWidget* widget = widgets_.at(control.Row());
-  const ControlView v = TakeView(control);
+  const ControlView v = form_->ViewOf(control, arrangement_);
   ++showing_;
   if (v.enabled && widget->isEnabled() != *v.enabled)
     widget->setEnabled(*v.enabled);

@@ -100,7 +100,9 @@ class LessonWindow final : public QWidget, private Host {
   QMetaObject::Connection focusTracking_;
   int showing_ = 0;          // a model is being shown: the widgets' signals are ours
   bool fullScreen_ = false;  // F11 has asked for full screen
-  QRect normalGeometry_;     // the window's place before full screen
+  // The controls beside the plane, or beneath it in a window taller than wide.
+  Arrangement arrangement_ = Arrangement::kLandscape;
+  QRect normalGeometry_;  // the window's place before full screen
 };
 
 }  // namespace lesson

@@ -1,5 +1,6 @@
 // The window shown larger than its layout, for a projector or a large
-// screen: everything scaled by one factor and centred on the background.
+// screen: everything scaled by one factor and centred on the background; in a
+// window taller than wide, the controls beneath the plane.
 
 #include <QCheckBox>
 #include <QKeyEvent>
@@ -16,7 +17,12 @@ namespace lesson {
 
 void LessonWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  const WindowScale scale = WindowScale::Fit(width(), height());
+  const auto [arrangement, scale] = FitWindow(width(), height());
+  if (arrangement != arrangement_) {
+    arrangement_ = arrangement;
+    for (std::size_t row = 0; row < kControlCount; ++row)
+      Show(form_->Controls().At(row));
+  }
   // A new style sheet repolishes the box and resets its font: it comes
   // before the fonts are set, and only when the spacing changes.
   const QString spacing = CheckBoxStyle(scale.Length(kCheckBoxSpacing));

@@ -177,6 +177,10 @@ struct ControlView {
     bool bold = false;
   };
   std::optional<Font> font;
+  // Where a tap or click lands on the control, in the layout's pixels: its
+  // place grown into the free space around it so that a fingertip can hit
+  // it (layout/HitAreas.h). Only for a control that takes taps.
+  std::optional<PixelRect> hitArea;
   std::optional<std::string> text;
   std::optional<bool> checked;
   // The plane's description reaches the reader as the lesson announces it.

@@ -3,12 +3,18 @@
 #include "lesson/access/AccessibleTexts.h"
 #include "lesson/access/PlaneDescription.h"
 #include "lesson/app/Host.h"
+#include "lesson/layout/HitAreas.h"
 #include "lesson/surface/Surface.h"
 
 namespace lesson {
 
 Form1::Form1(Host& host, Surface& picture)
-    : host_(host), controls_(host_), picture_(picture), surface_(&picture), announcer_(host_) {
+    : host_(host),
+      controls_(host_),
+      picture_(picture),
+      surface_(&picture),
+      announcer_(host_),
+      hitAreas_{HitAreas(Arrangement::kLandscape), HitAreas(Arrangement::kPortrait)} {
   Form_Load();
   Text1.SetFocus();
   DescribeControls();
@@ -25,6 +31,15 @@ void Form1::Start() {
   announcer_.Start(Picture1.Description());
   shownDrawing_ = surface_->Drawn();
   host_.PictureChanged();
+}
+
+ControlView Form1::ViewOf(Control& control, Arrangement arrangement) {
+  ControlView view = TakeView(control);
+  const std::size_t row = control.Row();
+  view.place = Arranged(arrangement, row, view.place);
+  if (TakesTaps(row) && control.Id() != ControlId::kPicture1)
+    view.hitArea = hitAreas_[arrangement == Arrangement::kPortrait ? 1 : 0][row];
+  return view;
 }
 
 void Form1::SetSurface(Surface* surface) {

@@ -9,6 +9,7 @@
 #include "lesson/app/HostGate.h"
 #include "lesson/app/LessonState.h"
 #include "lesson/input/Input.h"
+#include "lesson/layout/Arrangement.h"
 
 namespace lesson {
 
@@ -75,6 +76,11 @@ class Form1 final {
   Label Label6{controls_, ControlId::kLabel6};
   Label Label7{controls_, ControlId::kLabel7};
   Label Label8{controls_, ControlId::kLabel8};
+
+  // What a front-end shows of a control in the arrangement its client area
+  // calls for (FitWindow): the control's view, placed there, with its hit
+  // area there. A request to select a box's text is taken with it.
+  ControlView ViewOf(Control& control, Arrangement arrangement);
 
   // Every control by its row of the control table, and the focus.
   const ControlSet& Controls() const { return controls_; }
@@ -177,6 +183,8 @@ class Form1 final {
   bool resetPending_ = false;       // a reset clicked during a wait, to follow it
   std::uint64_t shownDrawing_ = 0;  // the picture's drawing count last told
   Announcer announcer_;             // of the plane's description
+  // Each control's hit area in the landscape and the portrait arrangement.
+  std::array<std::array<PixelRect, kControlCount>, 2> hitAreas_;
   // The texts from which the graph on the plane was drawn.
   std::string graphSlopeText_;
   std::string graphInterceptText_;

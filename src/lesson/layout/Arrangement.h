@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstddef>
-#include <string_view>
 
 #include "lesson/app/ControlTable.h"
 #include "lesson/scaling/WindowScale.h"
@@ -43,35 +42,22 @@ constexpr BaseSize SizeOf(Arrangement arrangement) {
   return arrangement == Arrangement::kPortrait ? kPortraitSize : kLandscapeSize;
 }
 
-// The row of the control table named name (with index for a member of a
-// control array, -1 otherwise); kControls.size() where there is none.
-constexpr std::size_t RowNamed(std::string_view name, int index = -1) {
-  for (std::size_t row = 0; row < kControls.size(); ++row) {
-    if (kControls[row].name == name && kControls[row].index == index)
-      return row;
-  }
-  return kControls.size();
-}
-
 // The rows that take no part in the lesson and are never shown ("補助線B", a
 // "消去" and a Quick box). Each arrangement still gives them a place, on free
 // space, where they overlap nothing shown.
-inline constexpr std::array<std::size_t, 3> kHiddenForGood{
-    RowNamed("Command4"), RowNamed("Command6"), RowNamed("Check1")};
-static_assert(kHiddenForGood[0] < kControls.size() && kHiddenForGood[1] < kControls.size() &&
-              kHiddenForGood[2] < kControls.size());
+inline constexpr std::array<ControlId, 3> kHiddenForGood{ControlId::kCommand4, ControlId::kCommand6,
+                                                         ControlId::kCheck1};
 constexpr bool HiddenForGood(std::size_t row) {
-  for (const std::size_t hidden : kHiddenForGood) {
-    if (hidden == row)
+  for (const ControlId hidden : kHiddenForGood) {
+    if (RowOf(hidden) == row)
       return true;
   }
   return false;
 }
 
-// One row's place in an arrangement, named as in the control table.
+// One row's place in an arrangement.
 struct RowPlace {
-  const char* name;
-  int index;
+  ControlId id;
   int left, top;
 };
 
@@ -91,44 +77,46 @@ struct RowPlace {
 // sets it wider than its box ("ｙ＝ … χ＋" runs on by up to 20 pixels,
 // "1倍～５倍" by 6, "χ" by 4).
 // clang-format off
-inline constexpr std::array<RowPlace, kControls.size()> kPortraitPlaces{{
-    {"Text1",     -1,  72, 826},
-    {"Text2",     -1, 248, 826},
-    {"Command5",  -1,  16, 900},
-    {"Command2",  -1, 225, 900},
-    {"Command1",  -1, 663, 900},
-    {"Picture1",  -1,  16,  32},
-    {"Command3",   0,  16, 712},
-    {"Command3",   1,  96, 712},
-    {"Command3",   2, 176, 712},
-    {"Label1",    -1, 104, 688},
-    {"Label5",     0, 312,   0},
-    {"Label5",     1, 656, 352},
-    {"Label7",    -1,  32, 754},
-    {"Label8",    -1,  88, 786},
-    {"Command7",  -1, 634, 836},
-    {"Command8",   0, 554, 836},
-    {"Command8",   1, 482, 836},
-    {"Command9",  -1, 650, 788},
-    {"Label2",    -1,  16, 834},
-    {"Command4",  -1, 662, 420},
-    {"Command6",  -1, 680, 470},
-    {"Label3",    -1, 104, 876},
-    {"Label4",    -1, 280, 876},
-    {"Label6",    -1, 522, 876},
-    {"Check1",    -1, 684, 510},
-    {"Check2",    -1, 562, 732},
-    {"Command10", -1, 442, 692},
-    {"Command3",   3, 256, 712},
-    {"Command11", -1, 650, 700},
-    {"Command12", -1, 442, 780},
-}};
+inline constexpr std::array<RowPlace, kControlCount> kPortraitPlaces = [] {
+  using enum ControlId;
+  return std::array<RowPlace, kControlCount>{{
+    {kText1,       72, 826},
+    {kText2,      248, 826},
+    {kCommand5,    16, 900},
+    {kCommand2,   225, 900},
+    {kCommand1,   663, 900},
+    {kPicture1,    16,  32},
+    {kCommand3_0,  16, 712},
+    {kCommand3_1,  96, 712},
+    {kCommand3_2, 176, 712},
+    {kLabel1,     104, 688},
+    {kLabel5_0,   312,   0},
+    {kLabel5_1,   656, 352},
+    {kLabel7,      32, 754},
+    {kLabel8,      88, 786},
+    {kCommand7,   634, 836},
+    {kCommand8_0, 554, 836},
+    {kCommand8_1, 482, 836},
+    {kCommand9,   650, 788},
+    {kLabel2,      16, 834},
+    {kCommand4,   662, 420},
+    {kCommand6,   680, 470},
+    {kLabel3,     104, 876},
+    {kLabel4,     280, 876},
+    {kLabel6,     522, 876},
+    {kCheck1,     684, 510},
+    {kCheck2,     562, 732},
+    {kCommand10,  442, 692},
+    {kCommand3_3, 256, 712},
+    {kCommand11,  650, 700},
+    {kCommand12,  442, 780},
+  }};
+}();
 // clang-format on
 
-constexpr bool PlacesFollowTheTable(const std::array<RowPlace, kControls.size()>& places) {
-  for (std::size_t row = 0; row < kControls.size(); ++row) {
-    if (std::string_view(places[row].name) != kControls[row].name ||
-        places[row].index != kControls[row].index)
+constexpr bool PlacesFollowTheTable(const std::array<RowPlace, kControlCount>& places) {
+  for (std::size_t row = 0; row < kControlCount; ++row) {
+    if (RowOf(places[row].id) != row)
       return false;
   }
   return true;

@@ -65,7 +65,7 @@ Ways FindWays(PixelRect box, int side, BaseSize window, const std::vector<PixelR
 
 std::array<PixelRect, kControls.size()> HitAreas(Arrangement arrangement) {
   const BaseSize window = SizeOf(arrangement);
-  const std::size_t planeRow = RowNamed("Picture1");
+  const std::size_t planeRow = RowOf(ControlId::kPicture1);
   std::array<PixelRect, kControls.size()> areas{};
   const PixelRect plane = BoxOf(arrangement, planeRow);
   areas[planeRow] = plane;

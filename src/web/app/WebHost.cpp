@@ -44,7 +44,7 @@ WebHost::WebHost(CanvasSurface& picture)
     : picture_(picture), text_(static_cast<std::size_t>(kBoxMaxLength) * 3 + 64) {}
 
 void WebHost::Start(double width, double height) {
-  scale_ = WindowScale::Fit(std::max(0, Whole(width)), std::max(0, Whole(height)));
+  fit_ = FitWindow(std::max(0, Whole(width)), std::max(0, Whole(height)));
   form_->Start();
 }
 
@@ -104,7 +104,7 @@ void WebHost::Run(int kind, const double* n, const char* text) {
         form.PlaneKey(*key);
       break;
     case kResizeEvent:
-      Scale(n[0], n[1]);
+      Fit(n[0], n[1]);
       break;
     case kQuietEvent:
       form.QuietIntervalEnded();
@@ -134,10 +134,11 @@ void WebHost::End() {
   web_end(kEndedNotice, kRestartCaption);
 }
 
-// Every control is shown again at the new scale; the canvas has lost its
-// picture at its new size and is drawn afresh.
-void WebHost::Scale(double width, double height) {
-  scale_ = WindowScale::Fit(std::max(0, Whole(width)), std::max(0, Whole(height)));
+// Every control is shown again in the arrangement and at the scale that fit
+// the new room (a tablet turned upright has them beneath the plane); the
+// canvas has lost its picture at its new size and is drawn afresh.
+void WebHost::Fit(double width, double height) {
+  fit_ = FitWindow(std::max(0, Whole(width)), std::max(0, Whole(height)));
   for (std::size_t row = 0; row < kControlCount; ++row)
     ControlChanged(form_->Controls().At(row));
   picture_.Repaint();
@@ -145,12 +146,15 @@ void WebHost::Scale(double width, double height) {
 }
 
 void WebHost::ControlChanged(Control& control) {
-  const ControlView v = TakeView(control);
-  const PixelRect at = scale_.Map(v.place);
+  const ControlView v = form_->ViewOf(control, fit_.arrangement);
+  const WindowScale& scale = fit_.scale;
+  const PixelRect at = scale.Map(v.place);
+  const PixelRect hit = v.hitArea ? scale.Map(*v.hitArea) : PixelRect{0, 0, -1, -1};
   const auto flag = [](const std::optional<bool>& value) { return value ? int{*value} : -1; };
   web_show_control(static_cast<int>(control.Row()), v.visible, flag(v.enabled), at.left, at.top,
-                   at.width, at.height, v.font ? scale_.Length(FontPixels(v.font->points)) : -1,
-                   v.font && v.font->bold, v.text ? v.text->c_str() : nullptr, flag(v.checked),
+                   at.width, at.height, hit.left, hit.top, hit.width, hit.height,
+                   v.font ? scale.Length(FontPixels(v.font->points)) : -1, v.font && v.font->bold,
+                   v.text ? v.text->c_str() : nullptr, flag(v.checked),
                    v.description ? v.description->c_str() : nullptr, v.selectAll);
 }
 

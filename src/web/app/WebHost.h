@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "lesson/app/Host.h"
-#include "lesson/scaling/WindowScale.h"
+#include "lesson/layout/Arrangement.h"
 
 namespace lesson {
 class Form1;
@@ -27,8 +27,8 @@ class WebHost final : public Host {
 
   void Bind(Form1& form) { form_ = &form; }
   // Starts the lesson in the page's room of width x height CSS pixels:
-  // every control shown scaled to fit it, then the focus, the plane's
-  // description and the picture.
+  // every control shown in the arrangement and at the scale that fit it,
+  // then the focus, the plane's description and the picture.
   void Start(double width, double height);
 
   double NowMs() override;
@@ -51,12 +51,13 @@ class WebHost final : public Host {
 
  private:
   void Run(int kind, const double* numbers, const char* text);
-  // The page gives the lesson this room: everything is scaled to fit it.
-  void Scale(double width, double height);
+  // The page gives the lesson this room: everything is arranged and scaled
+  // to fit it.
+  void Fit(double width, double height);
 
   CanvasSurface& picture_;
   Form1* form_ = nullptr;
-  WindowScale scale_;
+  WindowFit fit_;
   // Where the page writes an event's text: room for the longest text a box
   // takes, and its input type.
   std::vector<char> text_;

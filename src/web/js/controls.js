@@ -64,6 +64,7 @@ mergeInto(LibraryManager.library, {
       const box = document.createElement('label');
       const input = document.createElement('input');
       input.type = 'checkbox';
+      input.id = c.name + '-box';  // what its hit area stands for
       input.addEventListener('change', () =>
         LessonInput.post(LessonContract.Event.toggle, [c.row, input.checked]));
       box.append(input, document.createTextNode(c.text));
@@ -133,23 +134,54 @@ mergeInto(LibraryManager.library, {
       C.controls[c.row] = control;
     },
 
+    // A control's hit area: a transparent label for it, behind it and
+    // reaching beyond it, where a tap or a click lands on the control as on
+    // the control itself; what is seen stays as it was.
+    hitArea: function (c) {
+      const hit = document.createElement('label');
+      hit.className = 'hit';
+      hit.htmlFor = c.focusable.id;
+      hit.dataset.hit = c.element.dataset.row;
+      hit.setAttribute('aria-hidden', 'true');
+      // A press gives the control the focus before its click, as a press on
+      // the control itself does.
+      hit.addEventListener('pointerdown', () => {
+        if (!c.focusable.disabled && document.activeElement !== c.focusable)
+          c.focusable.focus({ preventScroll: true });
+      });
+      c.element.before(hit);
+      return hit;
+    },
+
+    place: function (e, left, top, width, height) {
+      e.style.left = left + 'px';
+      e.style.top = top + 'px';
+      e.style.width = width + 'px';
+      e.style.height = height + 'px';
+    },
+
     // Every field of the lesson's view is applied; a field that does not
     // apply to the control comes as null. Only what changed is written to
     // the page: a drag changes the plane's description at every move, and
     // nothing else of it.
     show: function (row, m) {
-      const c = LessonControls.controls[row];
+      const C = LessonControls;
+      const c = C.controls[row];
       const e = c.element;
       const was = c.shown;
       c.shown = m;
-      if (m.visible !== was.visible)
+      if (m.hit && !c.hit)
+        c.hit = C.hitArea(c);
+      if (m.visible !== was.visible) {
         e.hidden = !m.visible;
+        if (c.hit)
+          c.hit.hidden = !m.visible;
+      }
+      if (m.hit && (!was.hit || m.hit.some((v, i) => v !== was.hit[i])))
+        C.place(c.hit, ...m.hit);
       if (m.left !== was.left || m.top !== was.top || m.width !== was.width ||
           m.height !== was.height || m.fontPixels !== was.fontPixels || m.bold !== was.bold) {
-        e.style.left = m.left + 'px';
-        e.style.top = m.top + 'px';
-        e.style.width = m.width + 'px';
-        e.style.height = m.height + 'px';
+        C.place(e, m.left, m.top, m.width, m.height);
         if (m.fontPixels !== null) {
           e.style.fontSize = m.fontPixels + 'px';
           e.style.fontWeight = m.bold ? 'bold' : 'normal';
@@ -230,12 +262,14 @@ mergeInto(LibraryManager.library, {
   },
 
   web_show_control__deps: ['$LessonControls', '$LessonEnd'],
-  web_show_control: function (row, visible, enabled, left, top, width, height, fontPixels, bold,
-                              text, checked, description, selectAll) {
+  web_show_control: function (row, visible, enabled, left, top, width, height, hitLeft, hitTop,
+                              hitWidth, hitHeight, fontPixels, bold, text, checked, description,
+                              selectAll) {
     const flag = (value) => (value < 0 ? null : !!value);
     LessonEnd.guard('show', () => LessonControls.show(row, {
       visible: !!visible, enabled: flag(enabled), left: left, top: top, width: width,
-      height: height, fontPixels: fontPixels < 0 ? null : fontPixels, bold: !!bold,
+      height: height, hit: hitWidth < 0 ? null : [hitLeft, hitTop, hitWidth, hitHeight],
+      fontPixels: fontPixels < 0 ? null : fontPixels, bold: !!bold,
       text: text ? UTF8ToString(text) : null, checked: flag(checked),
       description: description ? UTF8ToString(description) : null, selectAll: !!selectAll,
     }));

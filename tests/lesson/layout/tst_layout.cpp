@@ -26,10 +26,10 @@ PixelRect Window(Arrangement a) {
 // A row's box, or a label's text where IPAPGothic (bold, 1 px up) is wider.
 PixelRect Shown(Arrangement a, std::size_t row) {
   PixelRect r = BoxOf(a, row);
-  r.width = row == RowNamed("Label2")      ? 246
-            : row == RowNamed("Label5", 1) ? 29
-            : row == RowNamed("Label6")    ? 56
-                                           : r.width;
+  r.width = row == RowOf(ControlId::kLabel2)     ? 246
+            : row == RowOf(ControlId::kLabel5_1) ? 29
+            : row == RowOf(ControlId::kLabel6)   ? 56
+                                                 : r.width;
   return r;
 }
 
@@ -51,7 +51,7 @@ class LayoutTest : public QObject {
   void arrangement() {
     QFETCH(Arrangement, a);
     const auto areas = HitAreas(a);
-    const PixelRect plane = BoxOf(a, RowNamed("Picture1"));
+    const PixelRect plane = BoxOf(a, RowOf(ControlId::kPicture1));
     const int f = kFocusFrameWidth;
     const PixelRect frame{plane.left - f, plane.top - f, plane.width + 2 * f, plane.height + 2 * f};
     Lesson l;
@@ -86,12 +86,13 @@ class LayoutTest : public QObject {
   // upright shows a plane at least 600 wide.
   void portraitKeepsWhatRunTimeMovesAndTheEquation() {
     for (const std::size_t row :
-         {RowNamed("Picture1"), RowNamed("Label5", 0), RowNamed("Label5", 1)})
+         {RowOf(ControlId::kPicture1), RowOf(ControlId::kLabel5_0), RowOf(ControlId::kLabel5_1)})
       QCOMPARE(BoxOf(kPortrait, row), BoxOf(kLandscape, row));
-    const PixelRect p = BoxOf(kPortrait, RowNamed("Label2")),
-                    l2 = BoxOf(kLandscape, RowNamed("Label2"));
-    for (const char* name : {"Text1", "Text2", "Label3", "Label4"})
-      QCOMPARE(Arranged(kPortrait, RowNamed(name), l2), p);
+    const PixelRect p = BoxOf(kPortrait, RowOf(ControlId::kLabel2)),
+                    l2 = BoxOf(kLandscape, RowOf(ControlId::kLabel2));
+    for (const ControlId id :
+         {ControlId::kText1, ControlId::kText2, ControlId::kLabel3, ControlId::kLabel4})
+      QCOMPARE(Arranged(kPortrait, RowOf(id), l2), p);
     QVERIFY(FitWindow(810, 1010).scale.PlaneSide() >= 600);
   }
 
