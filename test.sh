@@ -10,6 +10,7 @@ source scripts/common.sh
 
 install_missing "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" \
   "${CHECK_PACKAGES[@]}" "${WEB_PACKAGES[@]}" "${WEB_TEST_PACKAGES[@]}"
+install_npm_missing "${NPM_TEST_PACKAGES[@]}"
 export QT_QPA_PLATFORM=offscreen
 
 # Prints how long the step named by the first argument takes.

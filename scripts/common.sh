@@ -40,6 +40,27 @@ WEB_PACKAGES=(emscripten cmake ninja-build g++ python3 fonttools python3-brotli
 WEB_TEST_PACKAGES=(chromium chromium-driver webkit2gtk-driver xvfb xauth python3-selenium
   python3-pytest zbar-tools)
 
+# The browser's tests audit the page with axe-core, the accessibility engine
+# behind the browsers' own audits: no Debian package holds it, so it comes
+# from the npm registry, at this version, into build-npm (npm itself from
+# Debian where the machine has none).
+NPM_TEST_PACKAGES=(axe-core@4.10.3)
+NPM_FOLDER=build-npm
+
+# Installs those of the given npm packages (name@version) that are not in
+# NPM_FOLDER at that version yet.
+install_npm_missing() {
+  command -v npm >/dev/null || install_missing npm
+  local p name
+  for p in "$@"; do
+    name=${p%@*}
+    [ "$(cat "$NPM_FOLDER/node_modules/$name/package.json" 2>/dev/null |
+      /usr/bin/python3 -c 'import json, sys; print(json.load(sys.stdin)["version"])' 2>/dev/null)"       = "${p##*@}" ] && continue
+    echo "Installing from npm: $p"
+    npm install --prefix "$NPM_FOLDER" --no-save --no-audit --no-fund --no-package-lock "$p" >/dev/null
+  done
+}
+
 # Installs those of the given Debian packages that are not installed yet,
 # through sudo when not running as root.
 install_missing() {
