@@ -293,10 +293,17 @@ std::string CheckConstructions(const std::uint8_t* data, std::size_t size) {
       !std::isfinite(anchorY))
     return {};
 
-  NoWaitHost host;
-  CheckedPicture picture;
-  Form1 form(host, picture);
+  // One lesson for every input, started once and set afresh each time: a
+  // start costs far more than the drawing checked.
+  static NoWaitHost host;
+  static CheckedPicture picture;
+  static Form1 form(host, picture);
+  static const LessonState start = form.State();
+  static const SurfaceAttributes pen = picture.Attributes();
+  picture.failure.clear();
+  picture.SetAttributes(pen);
   LessonState& s = form.State();
+  s = start;
   s.UnitPx = unitPx;
   s.SlopeA = a;
   s.SlopeNum = p;
