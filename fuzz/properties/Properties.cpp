@@ -6,15 +6,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <regex>
 #include <sstream>
 
-#include "lesson/constructions/LineAGeometry.h"
-#include "lesson/constructions/TriangleGeometry.h"
+#include "lesson/app/Form1.h"
+#include "lesson/app/Host.h"
 #include "lesson/graph/Coefficients.h"
-#include "lesson/graph/GraphGeometry.h"
 #include "lesson/graph/ReadNumber.h"
 #include "lesson/surface/DecimalText.h"
 #include "lesson/surface/Numeric.h"
+#include "lesson/surface/Surface.h"
 #include "properties/DigitsReference.h"
 #include "properties/NumberReference.h"
 
@@ -127,52 +128,49 @@ bool Inside(const Box& box, double x, double y) {
   return x >= box.left && x <= box.right && y >= box.top && y <= box.bottom;
 }
 
-// What the lesson hands to the surface, checked as it is handed over.
-struct Calls {
+// The drawing area of a lesson under test: every stroke and text is checked
+// as the handlers hand it over.
+class CheckedPicture final : public Surface {
+ public:
   std::string failure;
+  float Width() const override { return kPlaneSide; }
+  float Height() const override { return kPlaneSide; }
 
-  void Stroke(const char* what, float x1, float y1, float x2, float y2) {
-    const Segment s{x1, y1, x2, y2};
-    if (!IsFinite(s) && ClipSegment(s, Box{-4, -4, 644, 644}) && failure.empty())
-      failure = std::string(what) + ": a stroke with a coordinate that is not finite was drawn";
+ protected:
+  void DoCls() override {}
+  void DoStroke(const Stroke& s) override {
+    if (!(std::isfinite(s.x1) && std::isfinite(s.y1) && std::isfinite(s.x2) &&
+          std::isfinite(s.y2)) &&
+        failure.empty()) {
+      failure = "a stroke (" + Show(s.x1) + ", " + Show(s.y1) + ")-(" + Show(s.x2) + ", " +
+                Show(s.y2) + ") with a coordinate that is not finite was drawn";
+    }
   }
-  void StepStroke(const char* what, float x1, float y1, float dx, float dy) {
-    Stroke(what, x1, y1, x1 + dx, y1 + dy);
-  }
-  void Text(const char* what, double x, double y, const std::string& text) {
-    const float fx = NarrowToFloat(x);
-    const float fy = NarrowToFloat(y);
+  float DoPrint(std::string_view text) override {
     // The surface writes no text that cannot reach the plane; no label is
     // wider or taller than this reach.
     constexpr float kReach = 2000;
-    if (!(fx > -kReach && fx < 640 + kReach && fy > -kReach && fy < 640 + kReach))
-      return;
-    if (text.find("NaN") != std::string::npos && failure.empty()) {
-      failure = std::string(what) + ": text \"" + text + "\" near the plane";
+    const float x = CurrentX();
+    const float y = CurrentY();
+    if (x > -kReach && x < kPlaneSide + kReach && y > -kReach && y < kPlaneSide + kReach &&
+        text.find("NaN") != std::string_view::npos && failure.empty()) {
+      failure = "text \"" + std::string(text) + "\" near the plane";
     }
-  }
-  void Finite(const char* what, float v) {
-    if (!std::isfinite(v) && failure.empty())
-      failure = std::string(what) + " is not finite";
+    return 27;
   }
 };
 
-void Print(Calls& calls, const char* what, const PlacedText& t) {
-  calls.Text(what, t.x, t.y, t.text);
-}
-
-// The label of a slope, a whole or decimal value or a fraction, as line A's
-// steps and the triangle write it.
-template <class Construction>
-void PrintSlope(Calls& calls, const Construction& c) {
-  if (c.form == SlopeLabelForm::kFraction) {
-    Print(calls, "a numerator", c.numerator);
-    Print(calls, "a fraction bar", c.bar);
-    Print(calls, "a denominator", c.denominator);
-  } else {
-    Print(calls, "a slope", c.value);
-  }
-}
+// A screen whose waits pass at once.
+class NoWaitHost final : public Host {
+ public:
+  void Wait(std::int32_t) override {}
+  void End() override {}
+  void ControlChanged(Control&) override {}
+  void FocusChanged() override {}
+  void PictureChanged() override {}
+  void Announce(const std::string&) override {}
+  void StartQuietInterval(std::int32_t) override {}
+};
 
 }  // namespace
 
@@ -182,6 +180,20 @@ std::string CheckReadNumber(std::string_view text) {
   if (got.has_value() != want.has_value() || (got && !(*got == *want))) {
     return "ReadNumber(\"" + std::string(text) + "\") = " + Show(got) + ", expected " + Show(want);
   }
+  // A text reads whole where, blanks aside, it is one number of the grammar;
+  // a text for a or b that reads whole is one the lesson reads.
+  static const std::regex kNumber(
+      "[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][+-]?[0-9]+)?|&[hH][0-9a-fA-F]+|&[oO][0-7]+");
+  std::string bare(text);
+  std::erase_if(bare, [](char c) { return c == ' ' || c == '\t' || c == '\n'; });
+  if ((ReadExtent(text) == NumberExtent::kWhole) != std::regex_match(bare, kNumber))
+    return "ReadExtent(\"" + std::string(text) + "\") does not follow the grammar";
+  using Outcome = CoefficientReading::Outcome;
+  if ((CheckSlopeText(text) == TextCheck::kWhole &&
+       ReadCoefficients(text, "").outcome != Outcome::kRead) ||
+      (CheckInterceptText(text) == TextCheck::kWhole &&
+       ReadCoefficients("", text).outcome != Outcome::kRead))
+    return "\"" + std::string(text) + "\" reads whole but the lesson does not read it";
   return {};
 }
 
@@ -282,69 +294,50 @@ std::string CheckClip(const std::uint8_t* data, std::size_t size) {
 
 std::string CheckConstructions(const std::uint8_t* data, std::size_t size) {
   Bytes bytes(data, size);
-  LineAInputs in;
-  in.plane.unitPx = bytes.Raw<std::int16_t>();
-  in.q = bytes.Raw<std::int16_t>();
-  const std::int16_t k = bytes.Raw<std::int16_t>();
-  in.a = bytes.Coordinate();
-  in.p = bytes.Coordinate();
-  in.b = NarrowToFloat(bytes.Coordinate());
+  const auto unitPx = bytes.Raw<std::int16_t>();
+  const auto q = bytes.Raw<std::int16_t>();
+  const auto k = bytes.Raw<std::int16_t>();
+  const double a = bytes.Coordinate();
+  const double p = bytes.Coordinate();
+  const float b = NarrowToFloat(bytes.Coordinate());
   const float anchorX = NarrowToFloat(bytes.Coordinate());
   const float anchorY = NarrowToFloat(bytes.Coordinate());
-  // Coefficients come from the reading, which only gives finite values.
-  if (!std::isfinite(in.a) || !std::isfinite(in.p) || !std::isfinite(in.b))
+  // Coefficients come from the reading, which only gives finite values; the
+  // anchor from the rule and from drags, which keep it finite.
+  if (!std::isfinite(a) || !std::isfinite(p) || !std::isfinite(b) || !std::isfinite(anchorX) ||
+      !std::isfinite(anchorY))
     return {};
-  const auto F = [](double v) { return NarrowToFloat(v); };
-  Calls calls;
 
-  if (const auto g = GraphEndPoints(in.plane, in.a, in.b)) {
-    calls.Finite("the graph's x1", g->x1);
-    calls.Finite("the graph's y1", g->y1);
-    calls.Finite("the graph's x2", g->x2);
-    calls.Finite("the graph's y2", g->y2);
-  }
-
-  // Line A, stroke by stroke as its handler draws each step.
-  const float u = in.plane.unitPx;
-  for (int i = kLineAFirstStep; i <= kLineALastStep; ++i) {
-    if (!LineAInRange(in, i))
-      continue;
-    const LineAStep s = LineAStepAt(in, i);
-    calls.Finite("a drawn step's x0", F(s.x0));
-    calls.Finite("a drawn step's y0", F(s.y0));
-    calls.Stroke("line A run", F(s.x0), F(s.y0), F(s.x0 + u), F(s.y0));
-    calls.StepStroke("line A head", F(s.x1), F(s.y0), -10, -5);
-    calls.StepStroke("line A head", F(s.x1), F(s.y0), -10, 5);
-    Print(calls, "line A unit label", s.unitLabel);
-    calls.StepStroke("line A rise", F(s.x1), F(s.y0), 0, F(s.rise));
-    calls.StepStroke("line A head", F(s.x1), F(s.y1), -5, F(s.headRise));
-    calls.StepStroke("line A head", F(s.x1), F(s.y1), 5, F(s.headRise));
-    PrintSlope(calls, s);
-  }
-
-  // The triangle at the given anchor, and at the anchor the rule sets.
-  const float ruleY = in.plane.originY + (in.b * -1.0f * in.plane.unitPx);
-  for (const auto& [x0, y0] : {std::pair{anchorX, anchorY}, std::pair{float(320), ruleY}}) {
-    TriangleInputs tin;
-    tin.anchorX = x0;
-    tin.anchorY = y0;
-    tin.unitPx = in.plane.unitPx;
-    tin.a = in.a;
-    tin.p = in.p;
-    tin.q = in.q;
-    tin.k = k;
-    const TriangleGeometry t = SlopeTriangle(tin);
-    calls.Stroke("triangle run", x0, y0, F(t.endX), y0);
-    calls.StepStroke("triangle head", F(t.endX), y0, -10, -5);
-    calls.StepStroke("triangle head", F(t.endX), y0, -10, 5);
-    Print(calls, "triangle run label", t.runLabel);
-    calls.Stroke("triangle rise", F(t.endX), y0, F(t.endX), F(t.topY));
-    calls.StepStroke("triangle head", F(t.endX), F(t.topY), -5, F(t.headRise));
-    calls.StepStroke("triangle head", F(t.endX), F(t.topY), 5, F(t.headRise));
-    PrintSlope(calls, t);
-    calls.Stroke("triangle hypotenuse", F(t.endX), F(t.topY), x0, y0);
-  }
-  return calls.failure;
+  // One lesson for every input, started once and set afresh each time: a
+  // start costs far more than the drawing checked.
+  static NoWaitHost host;
+  static CheckedPicture picture;
+  static Form1 form(host, picture);
+  static const LessonState start = form.State();
+  static const SurfaceAttributes pen = picture.Attributes();
+  picture.failure.clear();
+  picture.SetAttributes(pen);
+  LessonState& s = form.State();
+  s = start;
+  s.UnitPx = unitPx;
+  s.SlopeA = a;
+  s.SlopeNum = p;
+  s.SlopeDen = q;
+  s.InterceptB = b;
+  s.GraphDrawn = 1;
+  // A text the lesson cannot read: the graph is drawn from the state as it is.
+  form.Text1.SetText("/");
+  form.Command5_Click();
+  form.Command10_Click();
+  // The triangle at the anchor the rule sets, (0, b), then at any anchor,
+  // each with the multiple k.
+  form.Command12_Click();
+  s.TriangleScale = k;
+  form.DrawSlopeTriangle(s.TriangleScale);
+  s.TriangleX = anchorX;
+  s.TriangleY = anchorY;
+  form.DrawSlopeTriangle(s.TriangleScale);
+  return picture.failure;
 }
 
 std::string CheckDigits(double v) {

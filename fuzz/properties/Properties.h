@@ -29,10 +29,10 @@ std::string CheckCoefficients(const std::uint8_t* data, std::size_t size);
 std::string CheckClip(const std::uint8_t* data, std::size_t size);
 std::string CheckClipSegment(const Segment& s, const Box& box);
 
-// Line A, the slope triangle and the graph for an arbitrary lesson state:
-// every stroke handed to the surface is finite or rejected by the clipping,
-// the strokes a drawn step starts with are finite, and no text near the plane
-// shows NaN. The sanitizers watch for undefined
+// The graph, line A and the slope triangle drawn by the lesson's handlers
+// for an arbitrary lesson state (any scale, coefficients, anchor and
+// multiple): every stroke that reaches the drawing area is finite, and no
+// text near the plane shows NaN. The sanitizers watch for undefined
 // behaviour meanwhile.
 std::string CheckConstructions(const std::uint8_t* data, std::size_t size);
 

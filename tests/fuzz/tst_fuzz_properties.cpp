@@ -84,6 +84,30 @@ class FuzzPropertiesTest : public QObject {
     }
   }
 
+  // Texts at the corners of the grammar, read by both readers: blanks, a
+  // fraction's numerator, exponents of E and D, &H and &O, a second point,
+  // stray letters and signs, a carriage return, the ends of the double range;
+  // and a and b (joined by ";") at the limits of the denominator and of b.
+  void examplesHold() {
+    const QString numbers =
+        "1/2|2 5|\t-1\n2|3x||abc|1.5e1|1d2|25E-1|2e+|-0.5|+.25|1.5.3|&HFF|&hff|"
+        "&O17|&O7777777777777777777777|12abc34|-|.|1e-400|1\r2|0.1|1e400|-1e400|"
+        "&H1" +
+        QString(300, 'F');
+    for (const QString& text : numbers.split('|')) {
+      const std::string failure = CheckReadNumber(text.toStdString());
+      QVERIFY2(failure.empty(), failure.c_str());
+    }
+    const QString pairs = QString::fromUtf8(
+        "2;|-0.5;1|;3|3/4;|-2/3;|2/-3;|1.5/2.5;|/2;| 1 / 2 ;|1/2/3;|1／2;|1/3.5;|1;1/2|1;0.1| ;|;|"
+        "1/0;|2/;|1/0.4;|1/-0.5;|1/40000;|1/32767.5;|1e400;|1e400/2;|1/1e400;|1/-32768;|1;1e39");
+    for (QString pair : pairs.split('|')) {
+      const std::string texts = pair.replace(';', QChar(0)).toStdString();
+      const std::string failure = CheckCoefficients(Data(texts), texts.size());
+      QVERIFY2(failure.empty(), failure.c_str());
+    }
+  }
+
   void digitsOfPowers() {
     const std::string failure = CheckDigitsOfPowers();
     if (!failure.empty())

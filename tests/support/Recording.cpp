@@ -122,4 +122,16 @@ QStringList Describe(const std::vector<DrawCall>& calls) {
   return out;
 }
 
+QStringList Shown(Lesson& l) {
+  const LessonState& s = l.form.State();
+  return Describe(l.surface.calls) << QString::fromStdString(l.form.Text1.Text())
+                                   << QString::fromStdString(l.form.Text2.Text())
+                                   << QStringLiteral("%1 %2 %3 %4 %5")
+                                          .arg(s.UnitPx)
+                                          .arg(l.form.Quick())
+                                          .arg(s.GraphDrawn)
+                                          .arg(s.LineAState)
+                                          .arg(s.TriangleState);
+}
+
 }  // namespace lesson::test

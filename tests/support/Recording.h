@@ -127,4 +127,8 @@ struct Lesson {
 // text with the blanks shown as "_".
 QStringList Describe(const std::vector<DrawCall>& calls);
 
+// What a lesson shows: its drawing, the texts of its boxes, its scale, Quick,
+// and whether the graph, line A and the triangle are shown.
+QStringList Shown(Lesson& l);
+
 }  // namespace lesson::test

@@ -2,7 +2,7 @@
 // compare their canvas with:
 //   web_desktop_pictures OUT_DIR RATIO NAME=STEPS...
 // writes OUT_DIR/NAME.ppm for each state, the plane's image at the pixel
-// ratio RATIO after the steps (tests/web/states.py names them).
+// ratio RATIO after the steps (tests/web/test_pictures.py names them).
 
 #include <QGuiApplication>
 #include <QImage>

@@ -143,7 +143,8 @@ class Page:
         self.idle()
 
     def viewport(self, width, height):
-        """Sizes the window so that its viewport is width x height."""
+        """Sizes the window so that its viewport is width x height; fails
+        when it does not get there."""
         for _ in range(4):
             inner = self.js("[window.innerWidth, window.innerHeight]")
             if inner == [width, height]:
@@ -158,6 +159,7 @@ class Page:
                           deadline=5)
             except AssertionError:
                 pass
+        self.wait("window.innerWidth === %d && window.innerHeight === %d" % (width, height))
 
     def js(self, expression):
         return self.driver.execute_script("return (" + expression + ");")

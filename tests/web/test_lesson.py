@@ -1,5 +1,6 @@
-"""The lesson of a = 2/3, b = 1 end to end in both engines, the waits that
-run input nested, and what the page does with texts it cannot read."""
+"""The lesson of a = 2/3, b = 1 end to end in both engines, typed in
+full-width characters as a Japanese input method sends them, the waits
+that run input nested, and what the page does with texts it cannot read."""
 import pytest
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
@@ -20,13 +21,15 @@ def test_worked_example(page, server):
     construction = ("Command10", "Command11", "Command12", "Command9", "Command8(0)", "Command7")
     assert states(page, "Command5", *construction) == "EDDDDDD"
 
-    # Typed as a pupil types: Enter moves on, and does not draw.
-    page.type("2/3")
+    # Typed as a pupil types, in full width: the boxes take ASCII, Enter
+    # moves on, and does not draw.
+    page.type("２／３")
     page.key(Keys.ENTER)
     assert page.focused() == "Text2"
-    page.type("1")
+    page.type("１")
     page.key(Keys.ENTER)
     assert page.focused() == "Command5"
+    assert (page.value("Text1"), page.value("Text2")) == ("2/3", "1")
     assert page.enabled("Command5")
     page.key(Keys.ENTER)
     page.idle()
@@ -142,11 +145,10 @@ def test_the_end_is_final(page, server, during):
     assert page.problems() == []
 
 
-@pytest.mark.parametrize("a, b, box", [("1/0", "1", "Text1"), ("2/", "1", "Text1"),
-                                       ("1/40000", "1", "Text1"), ("1e400", "1", "Text1"),
-                                       ("2", "1e39", "Text2")])
+@pytest.mark.parametrize("a, b, box", [("1/0", "1", "Text1"), ("2", "1e39", "Text2")])
 def test_texts_the_lesson_cannot_read(page, server, a, b, box):
-    """Nothing is drawn; the caret goes to the box, its text selected."""
+    """Nothing is drawn; the caret goes to the box, its text selected (which
+    texts the lesson cannot read: tst_graph)."""
     page.open(server.url)
     before = page.canvas()
     page.enter("Text1", a)
@@ -159,14 +161,6 @@ def test_texts_the_lesson_cannot_read(page, server, a, b, box):
     assert page.enabled("Command5")
     assert page.canvas() == before
     assert page.problems() == []
-
-
-def test_full_width_typing_becomes_ascii(page, server):
-    """Digits, signs, point and slash of a Japanese input method."""
-    page.open(server.url)
-    page.graph("－１／２", "３．５")
-    assert (page.value("Text1"), page.value("Text2")) == ("-1/2", "3.5")
-    page.says("グラフ y = -1/2 x + 3.5。")
 
 
 def test_touch_drag(page, server):

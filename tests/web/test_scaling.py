@@ -6,7 +6,6 @@ pointer's way in the lesson's pixels.
 
 With LESSON_WEB_SHOTS set to a folder, the page's screenshots at the sizes
 of a tablet, a full-HD screen and a portrait tablet are saved there."""
-import math
 import os
 import re
 import subprocess
@@ -20,28 +19,24 @@ SIZES = [(1024, 768), (1920, 1080), (768, 1024)]
 LIGHT_GREEN = "rgb(192, 255, 192)"
 
 
-def lround(v):
-    return math.floor(v + 0.5)  # half away from zero, for the positive values here
-
-
-def fit(width, height):
-    """factor, offsetX, offsetY and the plane's side for a room of width x height."""
-    side = math.floor(min(width / 1024, height / 687) * 640 + 1e-9)
-    factor = side / 640
-    return (factor, (width - lround(1024 * factor)) // 2,
-            (height - lround(687 * factor)) // 2, side)
-
-
-def placed(width, height, left, top, w, h):
-    """Where the scale puts a rectangle of the 1024 x 687 window: x, y, width, height."""
-    factor, ox, oy, _ = fit(width, height)
-    x0, y0 = ox + lround(left * factor), oy + lround(top * factor)
-    return [x0, y0, ox + lround((left + w) * factor) - x0, oy + lround((top + h) * factor) - y0]
+def fits(width, height, side):
+    """Whether the 1024 x 687 layout fits a room of width x height with the
+    plane's side that many pixels."""
+    return 1024 * side <= 640 * width and 687 * side <= 640 * height
 
 
 def rect(page, element):
     r = page.js("document.getElementById('%s').getBoundingClientRect().toJSON()" % element)
     return [r["x"], r["y"], r["width"], r["height"]]
+
+
+def scale(page):
+    """The page's own scale: the plane's side, the factor it makes of the
+    640 pixels, and where the 1024 x 687 layout's corner lies by the plane
+    (whose corner is the layout's (16, 32))."""
+    x, y, side, _ = rect(page, "Picture1")
+    factor = side / 640
+    return side, factor, x - 16 * factor, y - 32 * factor
 
 
 def axes_drawn(page):
@@ -70,21 +65,29 @@ def draw_graph(page, triangle=False):
 
 def resize(page, width, height):
     page.viewport(width, height)
-    page.wait("document.getElementById('Picture1').clientWidth === %d" % fit(width, height)[3])
+    # The plane takes the largest whole side at which the layout fits.
+    page.wait("(s => 1024 * s <= {w} && 687 * s <= {h} && !(1024 * s + 1024 <= {w} && "
+              "687 * s + 687 <= {h}))(document.getElementById('Picture1').clientWidth)"
+              .format(w=640 * width, h=640 * height))
     page.idle()
 
 
 def check_layout(page, width, height):
     """The lesson's place and the plane's pixels in a room of width x height."""
-    factor, ox, oy, side = fit(width, height)
-    # Centred: the margins either side differ by at most the pixel of an odd room.
-    assert 0 <= width - lround(1024 * factor) - 2 * ox <= 1
-    assert 0 <= height - lround(687 * factor) - 2 * oy <= 1
+    side, factor, left, top = scale(page)
+    assert fits(width, height, side) and not fits(width, height, side + 1), (side, width, height)
+    # Centred: the margins either side differ by at most a pixel of rounding
+    # each way.
+    assert abs(2 * left + 1024 * factor - width) <= 2
+    assert abs(2 * top + 687 * factor - height) <= 2
     assert page.js("[getComputedStyle(document.documentElement).backgroundColor, "
                    "getComputedStyle(document.body).backgroundColor]") == [LIGHT_GREEN] * 2
 
-    assert rect(page, "Picture1") == placed(width, height, 16, 32, 640, 640)
-    assert rect(page, "Command5") == placed(width, height, 808, 320, 201, 33)
+    # Whole pixels, each edge within a pixel of the layout's at that factor.
+    placed = rect(page, "Command5")
+    assert all(v == int(v) for v in placed)
+    expected = (left + 808 * factor, top + 320 * factor, 201 * factor, 33 * factor)
+    assert all(abs(p - e) <= 1 for p, e in zip(placed, expected)), (placed, expected)
     ratio = page.js("window.devicePixelRatio")
     canvas = page.js("(c => [c.width, c.height, c.clientWidth, c.clientHeight])"
                      "(document.getElementById('Picture1'))")

@@ -2,8 +2,7 @@
 engines: clicks on any control the lesson lets be clicked, texts the lesson
 cannot read typed or pasted into the boxes, drags that leave the plane or the
 window's room, keys, new window sizes, and all of it also while an animation
-waits. The page must end without a single problem and still teach. And a
-fraction pasted in full-width characters must be drawn as when it is typed.
+waits. The page must end without a single problem and still teach.
 
 LESSON_STORM_SEED picks another storm and LESSON_STORM_ACTIONS its length; the
 seed is printed with the counts."""

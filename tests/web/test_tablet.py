@@ -93,12 +93,12 @@ def test_a_lesson_by_taps(tablet, server):
 
 
 def test_japanese_typed_through_an_input_method(tablet, server):
-    """Full-width digits, a fraction and a minus, composed, draw what ASCII
-    draws; the Enter that commits a composition is the input method's, and
+    """Full-width digits, a fraction, a minus and a point, composed, draw
+    what ASCII draws; the Enter that commits a composition is the input method's, and
     only the next one moves on to the box for b."""
     page = tablet
     load(page, server.url)
-    page.graph("-1/2", "3")
+    page.graph("-1/2", "3.5")
     ascii_plane = page.canvas()
     load(page, server.url)
     tap(page, "Text1")
@@ -108,9 +108,9 @@ def test_japanese_typed_through_an_input_method(tablet, server):
     page.key("\ue007")  # Enter, the box's own
     page.idle()
     assert page.focused() == "Text2"
-    compose(page, "３")
+    compose(page, "３．５")
     tap(page, "Command5")
-    page.says("グラフ y = -1/2 x + 3。")
-    assert page.value("Text2") == "3"
+    page.says("グラフ y = -1/2 x + 3.5。")
+    assert page.value("Text2") == "3.5"
     assert page.canvas() == ascii_plane
     assert page.problems() == []

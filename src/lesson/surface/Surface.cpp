@@ -17,12 +17,15 @@ void Surface::Line(float x1, float y1, float x2, float y2, Colour colour) {
   Draw(x1, y1, x2, y2, colour);
 }
 
+// The end point is summed in double and saturates at the float range, so
+// that a step from a point near that range's end stays finite.
 void Surface::LineStep(float x1, float y1, float dx, float dy) {
-  Draw(x1, y1, x1 + dx, y1 + dy, attributes_.foreColor);
+  Draw(x1, y1, NarrowToFloat(double{x1} + dx), NarrowToFloat(double{y1} + dy),
+       attributes_.foreColor);
 }
 
 void Surface::LineStep(float x1, float y1, float dx, float dy, Colour colour) {
-  Draw(x1, y1, x1 + dx, y1 + dy, colour);
+  Draw(x1, y1, NarrowToFloat(double{x1} + dx), NarrowToFloat(double{y1} + dy), colour);
 }
 
 void Surface::Print(std::string_view text) {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <map>
 
 #include "desktop/support/Window.h"
 
@@ -17,78 +18,42 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void controlsStandAsLaidOut_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QRect>("place");
-    QTest::addColumn<int>("pixels");  // font height; 12 for the window's default
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<QString>("state");  // E enabled, D disabled, H hidden
-    const auto row = [](const char* name, const char* kind, const char* text, QRect place,
-                        int pixels, bool bold, const char* state) {
-      QTest::newRow(name) << QString(name) << QString(kind) << QString::fromUtf8(text) << place
-                          << pixels << bold << QString(state);
-    };
-    row("Text1", "QLineEdit", "", {744, 232, 105, 49}, 48, false, "E");
-    row("Text2", "QLineEdit", "", {920, 232, 89, 49}, 48, false, "E");
-    row("Command5", "QPushButton", "グラフをかく", {808, 320, 201, 33}, 19, true, "E");
-    row("Command2", "QPushButton", "初期画面(クリア)", {760, 96, 201, 33}, 16, true, "E");
-    row("Command1", "QPushButton", "終了", {928, 640, 81, 33}, 16, true, "E");
-    row("Picture1", "lesson::PictureBox", "", {16, 32, 640, 640}, 12, false, "E");
-    row("Command3(0)", "QPushButton", "小", {696, 48, 65, 33}, 16, false, "E");
-    row("Command3(1)", "QPushButton", "中", {776, 48, 65, 33}, 27, true, "E");
-    row("Command3(2)", "QPushButton", "大", {856, 48, 65, 33}, 16, false, "E");
-    row("Label1", "QLabel", "座標平面の大きさ", {792, 16, 130, 16}, 16, true, "E");
-    row("Label5(0)", "QLabel", "ｙ", {324, 0, 25, 33}, 27, true, "E");
-    row("Label5(1)", "QLabel", "χ", {656, 348, 25, 33}, 27, true, "E");
-    row("Label7", "QLabel", "１次関数 ｙ＝ａχ＋ｂで", {704, 160, 241, 24}, 24, true, "E");
-    row("Label8", "QLabel", "ａとｂの値を入力せよ。", {760, 192, 187, 19}, 19, true, "E");
-    row("Command7", "QPushButton", "整数倍", {928, 552, 81, 33}, 16, true, "D");
-    row("Command8(0)", "QPushButton", "拡大", {848, 552, 65, 33}, 16, true, "D");
-    row("Command8(1)", "QPushButton", "縮小", {776, 552, 65, 33}, 16, true, "D");
-    row("Command9", "QPushButton", "消去", {944, 496, 57, 25}, 16, false, "D");
-    row("Label2", "QLabel", "ｙ＝\u3000   \u3000\u3000 χ＋", {688, 240, 226, 33}, 32, true, "E");
-    row("Command4", "QPushButton", "補助線B", {672, 648, 97, 33}, 21, true, "H");
-    row("Command6", "QPushButton", "消去", {776, 656, 57, 25}, 16, false, "H");
-    row("Label3", "QLabel", "分数可", {776, 282, 36, 12}, 12, false, "E");
-    row("Label4", "QLabel", "整数", {952, 282, 24, 12}, 12, false, "E");
-    row("Label6", "QLabel", "1倍～５倍", {816, 592, 50, 12}, 12, false, "E");
-    row("Check1", "QCheckBox", "Quick", {840, 664, 49, 17}, 12, false, "H");
-    row("Check2", "QCheckBox", "Quick", {856, 440, 49, 17}, 12, false, "E");
-    row("Command10", "QPushButton", "補助線A", {736, 400, 185, 33}, 21, true, "D");
-    row("Command3(3)", "QPushButton", "特大", {936, 48, 65, 33}, 16, false, "E");
-    row("Command11", "QPushButton", "消去", {944, 408, 57, 25}, 16, false, "D");
-    row("Command12", "QPushButton", "補助線C", {736, 488, 185, 33}, 21, true, "D");
-  }
+  // Every control stands as its model says at the start: the widget of its
+  // kind, its text, place, font and state, row by row of the control table.
   void controlsStandAsLaidOut() {
-    QFETCH(QString, name);
-    QFETCH(QString, kind);
-    QFETCH(QString, text);
-    QFETCH(QRect, place);
-    QFETCH(int, pixels);
-    QFETCH(bool, bold);
-    QFETCH(QString, state);
     LessonWindow window;
     window.show();
-    QWidget* w = window.findChild<QWidget*>(name);
-    QVERIFY(w != nullptr);
-    QVERIFY(w->inherits(qPrintable(kind)));
-    QString shown = w->property("text").toString();
-    QCOMPARE(shown, text);
-    // A label its text outgrows in this face reaches as far as its text.
-    if (const double advance = QFontMetricsF(w->font()).horizontalAdvance(text);
-        kind == "QLabel" && advance > place.width()) {
-      QVERIFY(w->width() >= advance);
-      place.setWidth(w->width());
+    const std::map<ControlKind, const char*> kinds{{kTextBox, "QLineEdit"},
+                                                   {kButton, "QPushButton"},
+                                                   {kLabel, "QLabel"},
+                                                   {kCheckBox, "QCheckBox"},
+                                                   {kPicture, "lesson::PictureBox"}};
+    for (std::size_t row = 0; row < kControls.size(); ++row) {
+      Control& control = window.Form().Controls().At(row);
+      const ControlView v = window.Form().ViewOf(control, Arrangement::kLandscape);
+      const QString name = QString::fromStdString(control.Name());
+      const auto* w = window.findChild<QWidget*>(name);
+      QVERIFY2(w != nullptr, qPrintable(name));
+      QVERIFY(w->inherits(kinds.at(control.Entry().kind)));
+      const QString text = QString::fromStdString(v.text.value_or(control.Entry().text));
+      QCOMPARE(w->property("text").toString(), text);
+      // A label its text outgrows in this face reaches as far as its text.
+      QRect place(v.place.left, v.place.top, v.place.width, v.place.height);
+      if (const double advance = QFontMetricsF(w->font()).horizontalAdvance(text);
+          control.Entry().kind == kLabel && advance > place.width()) {
+        QVERIFY(w->width() >= advance);
+        place.setWidth(w->width());
+      }
+      QCOMPARE(w->geometry(), place);
+      if (v.font) {
+        QCOMPARE(w->font().pixelSize(), FontPixels(v.font->points));
+        QCOMPARE(w->font().bold(), v.font->bold);
+        QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("IPAPGothic"));
+      }
+      QCOMPARE(w->isVisible(), v.visible);
+      if (v.visible && v.enabled)
+        QCOMPARE(w->isEnabled(), *v.enabled);
     }
-    QCOMPARE(w->geometry(), place);
-    QCOMPARE(w->font().pixelSize(), pixels);
-    QCOMPARE(w->font().bold(), bold);
-    QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("IPAPGothic"));
-    QCOMPARE(w->isVisible(), state != "H");
-    if (state != "H")
-      QCOMPARE(w->isEnabled(), state == "E");
   }
 
   // The window's caption, size and colour, and the tab order through the
@@ -190,8 +155,8 @@ class WindowTest : public QObject {
     QCOMPARE(handled, ms > 0);
   }
 
-  // Ending from inside a wait of an animation: no further wait is made and the
-  // window goes at once.
+  // Ending from inside a wait of an animation: no further wait is made, the
+  // window goes at once, and no event is handled afterwards.
   void quitEndsAtOnceEvenDuringAnAnimation_data() {
     QTest::addColumn<bool>("byClosing");
     QTest::newRow("終了") << false;
@@ -208,6 +173,9 @@ class WindowTest : public QObject {
     l.W(l.form.Command10)->click();
     QVERIFY(ended && l.form.Ending() && !l.window.isVisible());
     QCOMPARE(l.pacer.waits.size(), std::size_t{4});
+    l.Clear();
+    l.form.Click(l.form.Command3[0]);
+    QVERIFY(l.surface.calls.empty());
   }
 };
 

@@ -27,11 +27,15 @@ click 828 504     # 補助線C
 # new place, told at most about three times a second.
 "${tree[@]}" events 3 >/tmp/atspi-events-$$ &
 listener=$!
-for _ in $(seq 1 50); do grep -q listening /tmp/atspi-events-$$ 2>/dev/null && break; sleep 0.1; done
+end=$((SECONDS + 30))
+until grep -q listening /tmp/atspi-events-$$ 2>/dev/null; do
+  [ "$SECONDS" -lt "$end" ] || fail "the listener of the description's changes did not start"
+  sleep 0.1
+done
 press 116 532
 for step in $(seq 1 40); do xdotool mousemove $((wx + 116 + step)) $((wy + 532)); sleep 0.05; done
 release 156 532
-wait "$listener"
+wait "$listener" || fail "the listener of the description's changes failed"
 events=$(tail -n1 /tmp/atspi-events-$$)
 rm -f /tmp/atspi-events-$$
 echo "description changes told during the drag: $events"

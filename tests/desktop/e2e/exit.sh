@@ -1,22 +1,22 @@
 #!/usr/bin/env bash
 # "終了" and closing the window end the real program within a second with
-# status 0 from anywhere: inside the wait of a triangle animation that runs
-# inside the wait of line A's animation, and in the middle of a drag with the
-# pointer button held.
+# status 0 from anywhere: inside the wait of line A's animation that runs
+# inside the wait of the triangle's animation, and in the middle of a drag
+# with the pointer button held.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x.sh"
 
-# Two waits deep: line A animates, and 拡大 clicked meanwhile animates the
-# triangle inside one of its waits.
+# Two waits deep: 補助線C animates the triangle, and 補助線A, clicked in the
+# same breath, animates line A (for seconds) inside the triangle's first
+# wait. Reached once line A shows on the plane while the triangle has its
+# run but not its hypotenuse, which it draws last.
 nested_animations() {
   draw_graph_two_thirds
-  click 828 504   # 補助線C: the triangle animates for 0.8 s
-  sleep 1
-  click 828 416   # 補助線A: line A animates, 1.1 s a step
-  sleep 0.5
-  click 880 568   # 拡大: the triangle animates inside a wait of line A
-  sleep 0.2
+  xdotool mousemove $((wx + 828)) $((wy + 504)) click 1 mousemove $((wx + 828)) $((wy + 416)) click 1
+  await_plane 45 470 red "line A's step at x = -6"
+  expect_plane 345 270 blue "two waits deep: the triangle's run"
+  expect_plane 345 253 notblue "two waits deep: no hypotenuse yet"
 }
 
 # A drag in progress: the button stays held on the plane.
@@ -27,6 +27,7 @@ dragging() {
   press 336 302
   move_to 346 312
   move_to 356 322
+  await_plane 365 290 blue "the dragged triangle's run"
 }
 
 for how in quit close; do

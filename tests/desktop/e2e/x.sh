@@ -54,9 +54,10 @@ pixel() {
     sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
 }
 
-# expect_pixel X Y (dark | white | red | blue | notblue | r,g,b) WHAT
-expect_pixel() {
-  local got r g b
+# pixel_is X Y (dark | white | red | blue | notblue | r,g,b): whether the
+# window pixel has that colour; the pixel is left in $got.
+pixel_is() {
+  local r g b
   got=$(pixel "$1" "$2")
   IFS=, read -r r g b <<<"$got"
   case "$3" in
@@ -66,7 +67,12 @@ expect_pixel() {
     blue) [ "$b" -gt 180 ] && [ "$r" -lt 120 ] && [ "$g" -lt 120 ] ;;
     notblue) ! { [ "$b" -gt 180 ] && [ "$r" -lt 120 ] && [ "$g" -lt 120 ]; } ;;
     *) [ "$got" = "$3" ] ;;
-  esac || fail "$4: pixel ($1, $2) is $got, expected $3"
+  esac
+}
+
+# expect_pixel X Y COLOUR WHAT
+expect_pixel() {
+  pixel_is "$1" "$2" "$3" || fail "$4: pixel ($1, $2) is $got, expected $3"
 }
 
 # Types a = 2/3 and b = 1 with Enter after each, then clicks "グラフをかく".
@@ -80,6 +86,16 @@ draw_graph_two_thirds() {
 
 # expect_plane X Y COLOUR WHAT: a pixel of the plane, in plane coordinates.
 expect_plane() { expect_pixel $((16 + $1)) $((32 + $2)) "$3" "$4"; }
+
+# await_plane X Y COLOUR WHAT: waits up to 30 s for a pixel of the plane to
+# take the colour.
+await_plane() {
+  local end=$((SECONDS + 30))
+  until pixel_is $((16 + $1)) $((32 + $2)) "$3"; do
+    [ "$SECONDS" -lt "$end" ] || fail "$4: pixel of the plane ($1, $2) is $got after 30 s, expected $3"
+    sleep 0.1
+  done
+}
 
 # Whether a window region (X Y W H) holds any dark pixel.
 region_has_dark() {

@@ -11,7 +11,9 @@ namespace lesson::test {
 
 // The plain way to draw the plane, kept to compare the real surface with:
 // every stroke and text painted at once through a painter of its own, with a
-// font and metrics made for each text, nothing cached.
+// font and metrics made for each text, nothing cached. It clips, leaves out
+// and places texts by its own arithmetic, not the display list's, so a fault
+// in a mark's clipping, bounds or text placement shows as a difference.
 class ReferenceSurface final : public Surface {
  public:
   ReferenceSurface(QString fontFamily, qreal ratio);

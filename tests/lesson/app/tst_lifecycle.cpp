@@ -116,25 +116,6 @@ class LifecycleTest : public QObject {
     QVERIFY(std::abs(l.host.NowMs() - start - (sleptFor(alone) + 800 - 200)) < 1);
   }
 
-  // Ending from inside a wait: no further wait is made, and no event is
-  // handled afterwards.
-  void endingDuringAnAnimation_data() {
-    QTest::addColumn<bool>("byClosing");
-    QTest::newRow("終了") << false;
-    QTest::newRow("closing the window") << true;
-  }
-  void endingDuringAnAnimation() {
-    QFETCH(bool, byClosing);
-    Lesson l;
-    l.Graph("2/3", "1");
-    l.pacer.At(3, [&] { byClosing ? l.form.Close() : l.Click(l.form.Command1); });
-    l.Click(l.form.Command10);
-    QVERIFY(l.host.ended && l.form.Ending());
-    QCOMPARE(l.pacer.waits.size(), std::size_t{4});
-    l.Clear();
-    l.Click(l.form.Command11);
-    QVERIFY(l.surface.calls.empty());
-  }
 };
 
 QTEST_APPLESS_MAIN(LifecycleTest)

@@ -7,61 +7,61 @@ using namespace lesson;
 using namespace lesson::test;
 
 // A prepared example, from a link's query, applied to a lesson that has
-// started as ever: what a pupil would have after the same steps by hand, and
-// nothing of what the lesson cannot read.
+// started as ever: the same drawing, boxes, scale, Quick and constructions
+// as the same steps by hand, and nothing of what the lesson cannot read.
 class PreparationTest : public QObject {
   Q_OBJECT
 
  private slots:
   void linksPrepareTheLesson_data() {
     QTest::addColumn<QString>("query");
+    // By hand: the size button (-1 none), the texts typed, then the steps:
+    // Q Quick ticked, G the graph, A line A, C the triangle.
+    QTest::addColumn<int>("size");
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
-    QTest::addColumn<int>("unitPx");
-    QTest::addColumn<QString>("shown");  // Q quick, G graph, A line A, C triangle
-    QTest::newRow("none") << ""
-                          << ""
-                          << "" << 50 << "";
-    QTest::newRow("all of them") << "?size=%E5%A4%A7&a=2/3&b=-1&quick=1&draw=1&aux=AC"
-                                 << "2/3"
-                                 << "-1" << 25 << "QGAC";
-    QTest::newRow("escaped, blanks as +, full-width as typed")
-        << "a=%EF%BC%8D3%2F4&b=+2&size=4&draw=1&aux=c"
-        << "-3/4"
-        << " 2" << 14 << "GC";
-    QTest::newRow("the graph only after draw") << "a=1&aux=A&quick=1"
-                                               << "1"
-                                               << "" << 50 << "Q";
-    QTest::newRow("unreadable values and names left out")
-        << "size=9&aux=Z&draw=yes&quick=on&colour=red&a=<b>&=1&b"
-        << "<b>"
-        << "" << 50 << "";
-    QTest::newRow("a later setting wins; a lone % stays") << "a=1&a=5%&size=1&size=%"
-                                                          << "5%"
-                                                          << "" << 100 << "";
-    QTest::newRow("a text the lesson cannot read draws nothing") << "a=1/0&b=1&draw=1&aux=AC"
-                                                                 << "1/0"
-                                                                 << "1" << 50 << "";
+    QTest::addColumn<QString>("steps");
+    const auto row = [](const char* name, const char* query, int size, const char* a, const char* b,
+                        const char* steps) {
+      QTest::newRow(name) << QString::fromUtf8(query) << size << QString::fromUtf8(a)
+                          << QString::fromUtf8(b) << QString(steps);
+    };
+    row("none", "", -1, "", "", "");
+    row("all of them", "?size=%E5%A4%A7&a=2/3&b=-1&quick=1&draw=1&aux=AC", 2, "2/3", "-1", "QGAC");
+    row("escaped, blanks as +, full-width as typed", "a=%EF%BC%8D3%2F4&b=+2&size=4&draw=1&aux=c", 3,
+        "－3/4", " 2", "GC");
+    row("the graph only after draw", "a=1&aux=A&quick=1", -1, "1", "", "Q");
+    row("unreadable values and names left out",
+        "size=9&aux=Z&draw=yes&quick=on&colour=red&a=<b>&=1&b", -1, "<b>", "", "");
+    row("a later setting wins; a lone % stays", "a=1&a=5%&size=1&size=%", 0, "5%", "", "");
+    row("a text the lesson cannot read draws nothing", "a=1/0&b=1&draw=1&aux=AC", -1, "1/0", "1",
+        "GAC");
   }
   void linksPrepareTheLesson() {
     QFETCH(QString, query);
+    QFETCH(int, size);
     QFETCH(QString, a);
     QFETCH(QString, b);
-    QFETCH(int, unitPx);
-    QFETCH(QString, shown);
+    QFETCH(QString, steps);
+    Lesson byHand;
+    Form1& f = byHand.form;
+    if (size >= 0)
+      byHand.Click(f.Command3[static_cast<std::size_t>(size)]);
+    f.TextReceived(f.Text1, a.toStdString(), TextOrigin::kTyped);
+    f.TextReceived(f.Text2, b.toStdString(), TextOrigin::kTyped);
+    f.Check2.Toggled(steps.contains('Q'));
+    const std::pair<QChar, const Control*> clicks[] = {
+        {'G', &f.Command5}, {'A', &f.Command10}, {'C', &f.Command12}};
+    for (const auto& [step, control] : clicks) {
+      if (steps.contains(step))
+        byHand.Click(*control);
+    }
     // The link the lesson writes of the same settings prepares the same.
     const std::string written = Preparation::FromQuery(query.toStdString()).Query();
     for (const std::string& link : {query.toStdString(), written}) {
-      Lesson l;
-      l.form.Prepare(Preparation::FromQuery(link));
-      const LessonState& s = l.form.State();
-      QCOMPARE(QString::fromStdString(l.form.Text1.Text()), a);
-      QCOMPARE(QString::fromStdString(l.form.Text2.Text()), b);
-      QCOMPARE(int(s.UnitPx), unitPx);
-      QCOMPARE(l.form.Quick(), shown.contains('Q'));
-      QCOMPARE(s.GraphDrawn == 1, shown.contains('G'));
-      QCOMPARE(s.LineAState == 1, shown.contains('A'));
-      QCOMPARE(s.TriangleState == 1, shown.contains('C'));
+      Lesson prepared;
+      prepared.form.Prepare(Preparation::FromQuery(link));
+      QCOMPARE(Shown(prepared), Shown(byHand));
     }
   }
 

@@ -27,6 +27,7 @@ class ModelCanvas final : public web::DisplaySink {
 
   Grid cells = Grid(kCells * kCells, 0);
   std::map<int, std::string> texts;
+  int clears = 0;
   int restores = 0;
 
   void Intern(int id, std::string_view text) override { texts[id] = std::string(text); }
@@ -34,6 +35,7 @@ class ModelCanvas final : public web::DisplaySink {
     for (std::size_t i = 0; i < count;) {
       switch (static_cast<int>(ops[i])) {
         case web::kClearOp:
+          ++clears;
           cells.assign(cells.size(), 0);
           i += 1;
           break;
@@ -187,8 +189,14 @@ class CanvasSurfaceTest : public QObject {
     form.Text2.SetText("1");
     form.Click(form.Command5);
     for (int step = 0; step < 150 && !QTest::currentTestFailed(); ++step) {
-      // The canvas is looked at during the waits of the animations too.
-      host.wait.At(host.wait.waits.size() + rng.bounded(8), [&] { check("a wait", step); });
+      // The canvas is looked at during the waits of the animations too, now
+      // and then after it lost its pixels to a new size there.
+      const bool lost = rng.bounded(4) == 0;
+      host.wait.At(host.wait.waits.size() + rng.bounded(8), [&, lost] {
+        if (lost)
+          picture.Repaint(), picture.Flush();
+        check("a wait", step);
+      });
       const Control* controls[] = {
           &form.Command10,   &form.Command11,   &form.Command12, &form.Command9,
           &form.Command8[0], &form.Command8[1], &form.Command7,  &form.Command3[rng.bounded(4)]};
@@ -208,7 +216,20 @@ class CanvasSurfaceTest : public QObject {
         picture.Repaint(), picture.Flush();
       check("after the event", step);
     }
-    QVERIFY2(canvas.restores > 20, "the snapshot was hardly used");
+
+    // A drag over a shown triangle takes the snapshot back at every move
+    // rather than paint the whole picture again.
+    if (form.State().TriangleState == 0)
+      form.Click(form.Command12);
+    const int clears = canvas.clears;
+    const int restores = canvas.restores;
+    using Action = PointerEvent::Action;
+    form.Pointer({Action::kPress, 1, 0, 300, 300});
+    for (int move = 1; move <= 20; ++move)
+      form.Pointer({Action::kMove, 1, 0, 300.0f + float(move), 300});
+    form.Pointer({Action::kRelease, 1, 0, 320, 300});
+    check("after a drag", 150);
+    QVERIFY(canvas.clears <= clears + 1 && canvas.restores >= restores + 18);
   }
 };
 
