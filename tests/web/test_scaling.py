@@ -19,10 +19,18 @@ SIZES = [(1024, 768), (1920, 1080), (768, 1024)]
 LIGHT_GREEN = "rgb(192, 255, 192)"
 
 
+def layout(width, height):
+    """The window's layout for a room of that shape: its base size, and the
+    place of 「グラフをかく」 in it. A room taller than wide has the controls
+    beneath the plane."""
+    return ((760, 950), (16, 900)) if height > width else ((1024, 687), (808, 320))
+
+
 def fits(width, height, side):
-    """Whether the 1024 x 687 layout fits a room of width x height with the
-    plane's side that many pixels."""
-    return 1024 * side <= 640 * width and 687 * side <= 640 * height
+    """Whether the layout fits a room of width x height with the plane's side
+    that many pixels."""
+    (w, h), _ = layout(width, height)
+    return w * side <= 640 * width and h * side <= 640 * height
 
 
 def rect(page, element):
@@ -32,8 +40,8 @@ def rect(page, element):
 
 def scale(page):
     """The page's own scale: the plane's side, the factor it makes of the
-    640 pixels, and where the 1024 x 687 layout's corner lies by the plane
-    (whose corner is the layout's (16, 32))."""
+    640 pixels, and where the layout's corner lies by the plane (whose
+    corner is the layout's (16, 32) in both arrangements)."""
     x, y, side, _ = rect(page, "Picture1")
     factor = side / 640
     return side, factor, x - 16 * factor, y - 32 * factor
@@ -66,27 +74,29 @@ def draw_graph(page, triangle=False):
 def resize(page, width, height):
     page.viewport(width, height)
     # The plane takes the largest whole side at which the layout fits.
-    page.wait("(s => 1024 * s <= {w} && 687 * s <= {h} && !(1024 * s + 1024 <= {w} && "
-              "687 * s + 687 <= {h}))(document.getElementById('Picture1').clientWidth)"
-              .format(w=640 * width, h=640 * height))
+    (w, h), _ = layout(width, height)
+    page.wait("(s => {bw} * s <= {w} && {bh} * s <= {h} && !({bw} * s + {bw} <= {w} && "
+              "{bh} * s + {bh} <= {h}))(document.getElementById('Picture1').clientWidth)"
+              .format(w=640 * width, h=640 * height, bw=w, bh=h))
     page.idle()
 
 
 def check_layout(page, width, height):
     """The lesson's place and the plane's pixels in a room of width x height."""
     side, factor, left, top = scale(page)
+    (w, h), (x, y) = layout(width, height)
     assert fits(width, height, side) and not fits(width, height, side + 1), (side, width, height)
     # Centred: the margins either side differ by at most a pixel of rounding
     # each way.
-    assert abs(2 * left + 1024 * factor - width) <= 2
-    assert abs(2 * top + 687 * factor - height) <= 2
+    assert abs(2 * left + w * factor - width) <= 2
+    assert abs(2 * top + h * factor - height) <= 2
     assert page.js("[getComputedStyle(document.documentElement).backgroundColor, "
                    "getComputedStyle(document.body).backgroundColor]") == [LIGHT_GREEN] * 2
 
     # Whole pixels, each edge within a pixel of the layout's at that factor.
     placed = rect(page, "Command5")
     assert all(v == int(v) for v in placed)
-    expected = (left + 808 * factor, top + 320 * factor, 201 * factor, 33 * factor)
+    expected = (left + x * factor, top + y * factor, 201 * factor, 33 * factor)
     assert all(abs(p - e) <= 1 for p, e in zip(placed, expected)), (placed, expected)
     ratio = page.js("window.devicePixelRatio")
     canvas = page.js("(c => [c.width, c.height, c.clientWidth, c.clientHeight])"

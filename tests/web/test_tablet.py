@@ -1,12 +1,18 @@
-"""The page in a pupil's hands on a tablet: Chromium emulating an iPad (a
-mobile viewport of 810 x 1080 at pixel ratio 2) with touch, and Japanese
-typed through an input method's composition. WebKitGTK's driver can send
-neither touch nor a composition, so these run in Chromium only."""
+"""The page in a pupil's hands on a tablet: Chromium emulating an iPad held
+upright (a mobile viewport of 810 x 1010 at pixel ratio 2, as Safari leaves
+it) with touch, and turned sideways (1080 x 740); Japanese typed through an
+input method's composition. WebKitGTK's driver can send neither touch nor a
+composition, so these run in Chromium only."""
 import pytest
 
 from harness import Page
 
-TABLET = {"width": 810, "height": 1080, "deviceScaleFactor": 2, "mobile": True}
+TABLET = {"width": 810, "height": 1010, "deviceScaleFactor": 2, "mobile": True}
+SIDEWAYS = dict(TABLET, width=1080, height=740)
+# Where the controls stand: beneath the plane, or beside it.
+BENEATH = ("(p => document.getElementById('Command5').getBoundingClientRect().top > p.bottom)"
+           "(document.getElementById('Picture1').getBoundingClientRect())")
+BESIDE = BENEATH.replace(".top > p.bottom", ".left > p.right")
 
 
 @pytest.fixture(scope="module")
@@ -19,11 +25,13 @@ def tablet():
     page.quit()
 
 
-def load(page, url):
+def load(page, url, metrics=TABLET):
+    page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
     page.driver.get(url)
     page.wait("document.documentElement.dataset.lesson === 'ready'")
     page.idle()
-    assert page.js("[innerWidth, devicePixelRatio]") == [810, 2]
+    assert page.js("[innerWidth, innerHeight, devicePixelRatio]") == \
+        [metrics["width"], metrics["height"], 2]
 
 
 def cdp(page, command, **params):
@@ -63,15 +71,19 @@ def still(page):
 
 
 def test_a_lesson_by_taps(tablet, server):
+    """Held upright, the controls beneath a plane that fills the width."""
     page = tablet
     load(page, server.url)
+    assert page.js(BENEATH) and page.js("document.getElementById('Picture1').clientWidth") >= 600
     tap(page, "Text1")
     cdp(page, "Input.insertText", text="2/3")
     tap(page, "Text2")
-    cdp(page, "Input.insertText", text="1")
-    for name in ("Check2", "Command5", "Command10", "Command12", "Command7"):
+    cdp(page, "Input.insertText", text="-1")
+    for name in ("Check2", "Command5", "Command10", "Command12", "Command8(0)"):
         tap(page, name)
-    page.says("補助線A あり", "横に 3、縦に 2、始点 (0, 1)")
+    page.says("補助線A あり", "横に 2、縦に 4/3、始点 (0, -1)")
+    tap(page, "Command7")
+    page.says("横に 3、縦に 2、始点 (0, -1)")
     # The triangle dragged by a finger, by its displacement; a double tap
     # and a swipe elsewhere neither zoom nor scroll the page.
     start = page.plane_to_page(300, 300)
@@ -79,7 +91,7 @@ def test_a_lesson_by_taps(tablet, server):
     touch(page, [start] + [(start[0] + (end[0] - start[0]) * i / 8,
                             start[1] + (end[1] - start[1]) * i / 8) for i in range(1, 9)])
     page.idle()
-    page.says("）あり：", "始点 (1, 2)")
+    page.says("）あり：", "始点 (1, 0)")
     for _ in range(2):
         touch(page, [page.center("Label7")])
     touch(page, [(400, 900), (400, 300)])
@@ -89,6 +101,29 @@ def test_a_lesson_by_taps(tablet, server):
     tap(page, "Command2")
     assert (page.value("Text1"), page.focused()) == ("", "Text1")
     assert still(page)
+    assert page.problems() == []
+
+
+def test_turned_during_line_a(tablet, server):
+    """The iPad turned upright and back while line A is drawn: the lesson goes
+    on, and ends with the picture of a lesson never turned."""
+    page = tablet
+    load(page, server.url, SIDEWAYS)
+    page.graph("2/3", "-1")
+    page.click("Command10")
+    page.wait("window.lessonTest.busy()")
+    for metrics, arranged in ((TABLET, BENEATH), (SIDEWAYS, BESIDE)):
+        page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", metrics)
+        page.wait(arranged)
+        assert page.js("window.lessonTest.busy()")  # line A still being drawn
+    page.idle()
+    page.says("補助線A あり")
+    turned = page.canvas()
+    load(page, server.url, SIDEWAYS)
+    page.graph("2/3", "-1")
+    page.click("Command10")
+    page.idle()
+    assert page.canvas() == turned
     assert page.problems() == []
 
 
