@@ -34,6 +34,7 @@ FACE_COPYRIGHT = Path("/usr/share/doc/fonts-ipafont-gothic/copyright")
 # Article 3.1 (4)): the subset is named for the lesson.
 FONT_NAME = "LessonGothic"
 FONT_FILE = "lesson-gothic.woff2"
+TEACHER_FONT_FILE = "teacher-gothic.woff2"
 # The face of the texts a screen reader reads and nobody sees (style.css).
 UNSEEN_NAME = "LessonUnseen"
 UNSEEN_FILE = "lesson-unseen.woff2"
@@ -60,11 +61,11 @@ def page_texts(build):
     return json.loads((build / "page_texts.json").read_text(encoding="utf-8"))
 
 
-def subset_font(texts, build, out):
-    """WOFF2 of the face holding only the lesson's characters, renamed."""
-    glyphs = build / "glyphs.txt"
-    glyphs.write_text(texts["glyphs"], encoding="utf-8")
-    subset = build / "subset.woff2"
+def subset_font(glyph_text, build, out, file_name=FONT_FILE):
+    """WOFF2 of the face holding only those characters, renamed."""
+    glyphs = build / ("%s.txt" % file_name)
+    glyphs.write_text(glyph_text, encoding="utf-8")
+    subset = build / ("subset-%s" % file_name)
     subprocess.run(["pyftsubset", str(FACE), "--text-file=%s" % glyphs,
                     "--output-file=%s" % subset, "--flavor=woff2", "--layout-features=*",
                     "--no-hinting", "--notdef-outline"], check=True)
@@ -77,7 +78,7 @@ def subset_font(texts, build, out):
             record.string = names[record.nameID]
     font.flavor = "woff2"
     (out / "fonts").mkdir(parents=True, exist_ok=True)
-    font.save(out / "fonts" / FONT_FILE)
+    font.save(out / "fonts" / file_name)
     write_font_licence(out / "fonts" / "LICENSE.txt")
 
 
@@ -125,18 +126,19 @@ def write_font_licence(path):
             break  # the next paragraph of the copyright file
         lines.append("" if line.strip() == "." else line[1:])
     path.write_text(
-        "%s (%s) is a subset of the font IPAPGothic (ipagp.ttf) of IPAfont,\n"
-        "Copyright 2020-2021 Japanese Character Information Technology Promotion Council\n"
-        "(CITPC), made with fontTools' pyftsubset to hold only the characters this lesson\n"
-        "shows, and renamed as the licence asks. It is licensed under the IPA Font License\n"
-        "Agreement v1.0 below.\n\n"
+        "%s and %s (%s) are subsets of the font IPAPGothic (ipagp.ttf) of\n"
+        "IPAfont, Copyright 2020-2021 Japanese Character Information Technology Promotion\n"
+        "Council (CITPC), made with fontTools' pyftsubset to hold only the characters this\n"
+        "lesson and its teacher's page show, and renamed as the licence asks. They are\n"
+        "licensed under the IPA Font License Agreement v1.0 below.\n\n"
         "To replace it with the original font, get ipagp.ttf from IPAfont\n"
         "(https://moji.or.jp/ipafont/; on Debian the package fonts-ipafont-gothic puts it at\n"
         "/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf), convert it whole to WOFF2:\n\n"
         "  pyftsubset ipagp.ttf --unicodes='*' --glyphs='*' --layout-features='*' \\\n"
         "    --flavor=woff2 --output-file=%s\n\n"
-        "and put the result in this folder in place of this one.\n\n"
-        "%s\n" % (FONT_FILE, FONT_NAME, FONT_FILE, "\n".join(lines).strip()),
+        "and put the result in this folder in place of both (under both names).\n\n"
+        "%s\n" % (FONT_FILE, TEACHER_FONT_FILE, FONT_NAME, FONT_FILE,
+                  "\n".join(lines).strip()),
         encoding="utf-8")
 
 
@@ -184,7 +186,7 @@ def main(build, out, test=False):
     module = build / "test" if test else build
     for name in ("lesson.js", "lesson.wasm"):
         shutil.copy(module / name, out / name)
-    subset_font(texts, build, out)
+    subset_font(texts["glyphs"], build, out)
     unseen_font(out)
     (out / "icons").mkdir()
     for size in ICON_SIZES:
@@ -221,6 +223,8 @@ def teacher_page(texts, build, out):
     left = re.findall(r"@[A-Za-z-]+@", page)
     if left:
         raise SystemExit("assemble: teacher.html has no text for %s" % ", ".join(sorted(set(left))))
+    # Its own subset of the face: the lesson's is the lesson's alone.
+    subset_font(texts["teacherGlyphs"], build, out, TEACHER_FONT_FILE)
     (out / "teacher.html").write_text(page, encoding="utf-8")
     (out / "teacher.css").write_text(style(texts, "teacher.css"), encoding="utf-8")
     shutil.copy(PAGE / "teacher.js", out / "teacher.js")

@@ -129,6 +129,20 @@ std::string Glyphs() {
     all += std::string(n.notice.what) + n.notice.advice;
   for (const ControlSpec& control : kControls)
     all += control.text;
+  return all;
+}
+
+// The teacher's page has a subset of its own: a face's subset lays out its
+// glyphs by what else it holds (the hinting of a face without instructions
+// follows its glyphs), so the lesson's own subset holds the lesson's
+// characters alone, whatever the teacher's page says.
+std::string TeacherGlyphs() {
+  std::string all;
+  for (char c = ' '; c <= '~'; ++c)
+    all += c;
+  for (const NamedNotice& n : kNotices)
+    all += std::string(n.notice.what) + n.notice.advice;
+  all += kReloadCaption;
   ForEachTeacherText([&all](const std::string&, std::string_view text) { all += text; });
   for (const char* reason : kTextCheckReasons)
     all += reason;
@@ -162,7 +176,8 @@ std::string PageTexts() {
          colour + ", \"theme_color\": " + colour +
          ", \"shortcuts\": [{\"name\": " + Quoted(kTeacherTitle) +
          ", \"url\": \"teacher.html\"}]},\n \"notices\": " + notices +
-         ",\n \"teacher\": " + TeacherTexts() + ",\n \"glyphs\": " + Quoted(Glyphs()) + "}\n";
+         ",\n \"teacher\": " + TeacherTexts() + ",\n \"glyphs\": " + Quoted(Glyphs()) +
+         ",\n \"teacherGlyphs\": " + Quoted(TeacherGlyphs()) + "}\n";
 }
 
 std::string Contract() {
