@@ -115,7 +115,6 @@ class LifecycleTest : public QObject {
     QCOMPARE(sleptFor(l), sleptFor(alone) + 800);
     QVERIFY(std::abs(l.host.NowMs() - start - (sleptFor(alone) + 800 - 200)) < 1);
   }
-
 };
 
 QTEST_APPLESS_MAIN(LifecycleTest)
