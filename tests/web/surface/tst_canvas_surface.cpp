@@ -192,7 +192,7 @@ class CanvasSurfaceTest : public QObject {
       // The canvas is looked at during the waits of the animations too, now
       // and then after it lost its pixels to a new size there.
       const bool lost = rng.bounded(4) == 0;
-      host.wait.At(host.wait.waits.size() + rng.bounded(8), [&, lost] {
+      host.wait.At(host.wait.waits.size() + rng.bounded(8), [&, lost, step] {
         if (lost)
           picture.Repaint(), picture.Flush();
         check("a wait", step);
