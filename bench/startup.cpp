@@ -36,7 +36,7 @@ class PaintWatch final : public QObject {
 std::unique_ptr<QWidget> BareWindow(QWidget*& picture) {
   auto window = std::make_unique<QWidget>();
   window->setFixedSize(lesson::kFormWidth, lesson::kFormHeight);
-  for (const lesson::ControlSpec& c : lesson::kControls) {
+  for (const lesson::ControlRow& c : lesson::kControls) {
     const QString text = QString::fromUtf8(c.text);
     QWidget* w = nullptr;
     switch (c.kind) {

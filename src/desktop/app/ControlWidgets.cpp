@@ -36,7 +36,7 @@ QString CheckBoxStyle(int spacing) {
 
 namespace {
 
-QWidget* WidgetOfKind(const ControlSpec& control, QWidget* window, ImageSurface& image) {
+QWidget* WidgetOfKind(const ControlRow& control, QWidget* window, ImageSurface& image) {
   const QString text = QString::fromUtf8(control.text);
   switch (control.kind) {
     case ControlKind::kTextBox: {
@@ -73,7 +73,7 @@ QWidget* WidgetOfKind(const ControlSpec& control, QWidget* window, ImageSurface&
 
 }  // namespace
 
-QWidget* MakeControlWidget(const ControlSpec& control, const QString& name, QWidget* window,
+QWidget* MakeControlWidget(const ControlRow& control, const QString& name, QWidget* window,
                            ImageSurface& image) {
   QWidget* widget = WidgetOfKind(control, window, image);
   widget->setObjectName(name);
@@ -93,7 +93,7 @@ QWidget* MakeControlWidget(const ControlSpec& control, const QString& name, QWid
   return widget;
 }
 
-int TextReach(const ControlSpec& control, const QFont& font) {
+int TextReach(const ControlRow& control, const QFont& font) {
   if (control.kind != ControlKind::kLabel)
     return 0;
   const double pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();

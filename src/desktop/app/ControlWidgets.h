@@ -59,13 +59,13 @@ struct ShownBy<PictureControl> {
 // The widget of a row of the control table, on the window: of its kind,
 // named, with its font and colours. The plane shows the image. The lesson
 // places it when it shows itself.
-QWidget* MakeControlWidget(const ControlSpec& control, const QString& name, QWidget* window,
+QWidget* MakeControlWidget(const ControlRow& control, const QString& name, QWidget* window,
                            ImageSurface& image);
 
 // How wide a control must be at least, in layout pixels, for its text in
 // that font: a label's text shows whole, also where the face makes it wider
 // than its box ("ｙ＝ … χ＋" in IPAPGothic), with room for the font one pixel
 // larger, as a scale may round it. 0 where the box is enough.
-int TextReach(const ControlSpec& control, const QFont& font);
+int TextReach(const ControlRow& control, const QFont& font);
 
 }  // namespace lesson

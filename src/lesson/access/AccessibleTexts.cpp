@@ -8,7 +8,7 @@ namespace lesson {
 
 namespace {
 
-std::optional<std::size_t> SizeIndex(const ControlSpec& control) {
+std::optional<std::size_t> SizeIndex(const ControlRow& control) {
   for (std::size_t i = 0; i < kSizeButtons.size(); ++i) {
     if (control.id == kSizeButtons[i])
       return i;
@@ -18,13 +18,13 @@ std::optional<std::size_t> SizeIndex(const ControlSpec& control) {
 
 }  // namespace
 
-std::string AccessibleName(const ControlSpec& control) {
+std::string AccessibleName(const ControlRow& control) {
   if (SizeIndex(control))
     return std::string("座標平面の大きさ ") + control.text;
   return control.accessibleName != nullptr ? control.accessibleName : control.text;
 }
 
-std::string AccessibleDescription(const ControlSpec& control, int unitPx) {
+std::string AccessibleDescription(const ControlRow& control, int unitPx) {
   const auto size = SizeIndex(control);
   if (!size || *size >= kUnitsPerSize.size())
     return control.description;

@@ -53,7 +53,7 @@ enum class ControlKind { kTextBox, kButton, kLabel, kCheckBox, kPicture };
 // and what a screen reader says of it. The table lists the controls in tab
 // order. A label's text is shown whole: where the face makes it wider than
 // the label's box, it runs on beyond the box, beneath the controls there.
-struct ControlSpec {
+struct ControlRow {
   ControlId id;  // its row
   const char* name;
   int index;  // -1 for a control that is not part of an array
@@ -106,9 +106,9 @@ using ControlKind::kPicture;
 using ControlKind::kTextBox;
 
 // clang-format off
-inline constexpr std::array<ControlSpec, kControlCount> kControls = [] {
+inline constexpr std::array<ControlRow, kControlCount> kControls = [] {
   using enum ControlId;
-  return std::array<ControlSpec, kControlCount>{{
+  return std::array<ControlRow, kControlCount>{{
     {kText1,      "Text1",     -1, kTextBox,  "",                       744, 232, 105,        49,         36,    false, {},     {},
      "傾き a", "a の値。整数、小数、分数 p/q で入力できる。Enter で b の入力へ進む。"},
     {kText2,      "Text2",     -1, kTextBox,  "",                       920, 232, 89,         49,         36,    false, {},     {},

@@ -111,7 +111,7 @@ void CheckBox::SetChecked(bool checked) {
 }
 
 ControlView TakeView(Control& control) {
-  const ControlSpec& entry = control.Entry();
+  const ControlRow& entry = control.Entry();
   ControlView v;
   v.visible = control.Visible();
   v.place = {entry.left, entry.top, entry.width, entry.height};

@@ -55,7 +55,7 @@ class Control {
   Control& operator=(const Control&) = delete;
 
   // Its entry in the control table.
-  const ControlSpec& Entry() const { return kControls[row_]; }
+  const ControlRow& Entry() const { return kControls[row_]; }
   // Its row in the control table, which lists the controls in tab order.
   std::size_t Row() const { return row_; }
   ControlId Id() const { return Entry().id; }

@@ -125,12 +125,12 @@ static_assert(PlacesFollowTheTable(kPortraitPlaces), "one place per row, in the 
 
 // A row's box in an arrangement: its place there, its size from the table.
 constexpr PixelRect BoxOf(Arrangement arrangement, std::size_t row) {
-  const ControlSpec& spec = kControls.at(row);
+  const ControlRow& control = kControls.at(row);
   if (arrangement == Arrangement::kPortrait) {
     const RowPlace& place = kPortraitPlaces.at(row);
-    return {place.left, place.top, spec.width, spec.height};
+    return {place.left, place.top, control.width, control.height};
   }
-  return {spec.left, spec.top, spec.width, spec.height};
+  return {control.left, control.top, control.width, control.height};
 }
 
 // A control's box as its model holds it (the table's landscape place, or

@@ -46,7 +46,7 @@ void BuildPage(const Form1& form) {
   web_window(form.Caption().c_str());
   for (std::size_t row = 0; row < kControlCount; ++row) {
     const Control& control = form.Controls().At(row);
-    const ControlSpec& c = control.Entry();
+    const ControlRow& c = control.Entry();
     web_add_control(static_cast<int>(row), static_cast<int>(c.kind), control.Name().c_str(), c.text,
                     Rgb(c.textColour), Rgb(c.background),
                     std::string(control.AccessibleName()).c_str(), control.Description().c_str(),

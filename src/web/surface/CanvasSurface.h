@@ -21,20 +21,20 @@ enum DisplayOp : int {
 };
 // Each operation with the page's name for it and the numbers it takes, its
 // own included.
-struct DisplayOpSpec {
+struct DisplayOpRow {
   DisplayOp op;
   const char* name;
   int size;
 };
-inline constexpr std::array<DisplayOpSpec, 5> kDisplayOps{{{kClearOp, "clear", 1},
-                                                           {kStrokeOp, "stroke", 7},
-                                                           {kTextOp, "text", 7},
-                                                           {kSaveOp, "save", 2},
-                                                           {kRestoreOp, "restore", 6}}};
+inline constexpr std::array<DisplayOpRow, 5> kDisplayOps{{{kClearOp, "clear", 1},
+                                                          {kStrokeOp, "stroke", 7},
+                                                          {kTextOp, "text", 7},
+                                                          {kSaveOp, "save", 2},
+                                                          {kRestoreOp, "restore", 6}}};
 constexpr int SizeOf(DisplayOp op) {
-  for (const DisplayOpSpec& spec : kDisplayOps) {
-    if (spec.op == op)
-      return spec.size;
+  for (const DisplayOpRow& entry : kDisplayOps) {
+    if (entry.op == op)
+      return entry.size;
   }
   return 0;
 }

@@ -127,7 +127,7 @@ std::string Glyphs() {
     all += text;
   for (const NamedNotice& n : kNotices)
     all += std::string(n.notice.what) + n.notice.advice;
-  for (const ControlSpec& control : kControls)
+  for (const ControlRow& control : kControls)
     all += control.text;
   return all;
 }
@@ -183,7 +183,7 @@ std::string PageTexts() {
 std::string Contract() {
   std::string ops;
   std::string sizes;
-  for (const web::DisplayOpSpec& op : web::kDisplayOps) {
+  for (const web::DisplayOpRow& op : web::kDisplayOps) {
     ops += std::string(ops.empty() ? "" : ", ") + op.name + ": " + std::to_string(op.op);
     sizes += std::string(sizes.empty() ? "" : ", ") + std::to_string(op.op) + ": " +
              std::to_string(op.size);
