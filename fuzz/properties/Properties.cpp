@@ -173,6 +173,8 @@ class NoWaitHost final : public Host {
   void ControlChanged(Control&) override {}
   void FocusChanged() override {}
   void PictureChanged() override {}
+  void InkChanged(const InkUpdate&) override {}
+  void SavePicture(const std::string&) override {}
   void Announce(const std::string&) override {}
   void StartQuietInterval(std::int32_t) override {}
 

@@ -5,6 +5,7 @@
 // JavaScript library files of js/ that Emscripten links in:
 //   js/controls.js   the window, its controls, their focus and descriptions
 //   js/canvas.js     the plane's canvas and the pointer on it
+//   js/ink.js        the layers of ink over the plane, and the picture handed in
 //   js/input.js      the queue of the pupil's input and the lesson's waits
 //   js/end.js        the end of the lesson
 // The numbers the page shares with the C++ (the input events' kinds here,
@@ -19,11 +20,12 @@ extern "C" {
 // built from the same table.)
 void web_window(const char* caption);
 // One control of the control table, by its row (tab order). Colours are
-// 0xRRGGBB or -1 for the page's default; maxLength: the characters a text
-// box takes (0 for other controls).
+// 0xRRGGBB or -1 for the page's default (swatch: the colour a pen colour's
+// button shows); maxLength: the characters a text box takes (0 for other
+// controls).
 void web_add_control(int row, int kind, const char* name, const char* text, int textColour,
                      int background, const char* accessibleName, const char* description,
-                     int maxLength);
+                     int maxLength, int swatch);
 // A control's model as it now stands, placed in the arrangement and at the
 // scale that fit the page's room: its rectangle, its hit area (where a tap
 // lands on it) and its font size in CSS pixels of the page. Fields that do
@@ -44,6 +46,15 @@ void web_intern(int id, const char* text);
 // Runs a display list of count numbers (surface/CanvasSurface.h) on the canvas.
 void web_draw(const double* ops, int count);
 
+// --- js/ink.js -------------------------------------------------------------------
+// Brings the layers of ink up to date: an ink list of count numbers
+// (surface/InkList.h).
+void web_ink(const double* ops, int count);
+// Hands the plane in: the picture with the ink over it as a PNG at the
+// canvas's resolution, under that file name, to the device's share sheet
+// or, where sharing a file is not offered, as a download.
+void web_save_picture(const char* fileName);
+
 // --- js/input.js -----------------------------------------------------------------
 // The kinds of raw input event the page queues, with their numbers and text,
 // as the browser reports them; input/DomInput.h maps them.
@@ -55,14 +66,19 @@ enum WebEvent {
   kToggleEvent = 5,          // row, checked: the pupil ticked or unticked a box
   kFocusEvent = 6,           // row or -1: the pupil moved the focus
   kPointerEvent = 7,         // button, buttons, shiftKey, ctrlKey, altKey, clientX, clientY,
-                             // and the canvas's box: left, top, width; text: the event's type
+                             // the canvas's box: left, top, width, and pointerId; text: the
+                             // event's type and its pointerType; points: the coalesced
+                             // positions before clientX, clientY
   kPlaneKeyEvent = 8,        // shiftKey, ctrlKey, altKey; text: the key's name, on the plane
   kResizeEvent = 9,          // width, height: the room the page gives the lesson, in CSS pixels
   kQuietEvent = 10,          // the quiet interval asked for has run out
   kLinkEvent = 11,           // text: the query of the page's address, once it has started
 };
 // The numbers an event holds at most.
-inline constexpr int kEventNumbers = 10;
+inline constexpr int kEventNumbers = 11;
+// The points an event brings at most (a pointer's coalesced positions, x and
+// y each); the page keeps the latest.
+inline constexpr int kEventPoints = 1024;
 
 // The page's names of the kinds.
 struct WebEventName {
@@ -95,6 +111,9 @@ void web_wait(double ms);
 // fills numbers[0 .. kEventNumbers) and writes its text, UTF-8 and ended by
 // a zero byte, into text (capacity bytes at most).
 int web_next_event(double* numbers, char* text, int capacity);
+// The points of the event taken last, as client x and y in turn into points
+// (capacity numbers at most): how many numbers it wrote.
+int web_event_points(double* points, int capacity);
 // Queues a quiet event once ms milliseconds have passed.
 void web_quiet_after(int ms);
 

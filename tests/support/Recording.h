@@ -8,6 +8,7 @@
 
 #include "lesson/app/Form1.h"
 #include "lesson/app/Host.h"
+#include "lesson/ink/InkPath.h"
 #include "lesson/surface/Surface.h"
 
 namespace lesson::test {
@@ -88,6 +89,8 @@ class TestHost final : public Host {
   int pictureNotices = 0;
   std::vector<std::string> announced;  // the plane's descriptions told
   int quietIntervals = 0;              // quiet intervals asked for
+  std::vector<InkUpdate> inkUpdates;   // what the ink's layers were told
+  std::vector<std::string> saved;      // the names of the pictures handed in
 
   double NowMs() override { return wait.NowMs(); }
   bool SleepUntil(double deadline) override { return wait.SleepUntil(deadline); }
@@ -96,6 +99,8 @@ class TestHost final : public Host {
   void ControlChanged(Control&) override {}
   void FocusChanged() override {}
   void PictureChanged() override { ++pictureNotices; }
+  void InkChanged(const InkUpdate& update) override { inkUpdates.push_back(update); }
+  void SavePicture(const std::string& name) override { saved.push_back(name); }
   void Announce(const std::string& description) override { announced.push_back(description); }
   void StartQuietInterval(std::int32_t) override { ++quietIntervals; }
 };

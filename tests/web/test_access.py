@@ -37,12 +37,15 @@ CURRENT_SIZE = "いま選ばれている大きさ"
 
 # Where Tab goes from Text1, as on the desktop: the controls in the order of
 # the lesson's table, the disabled and the hidden ones left out.
+# The ink's tools follow the lesson's own controls; 元に戻す and 全部消す
+# wait for a mark.
+TOOLS = ["PenTool", "PenColour(0)", "PenColour(1)", "PenColour(2)", "EraserTool", "SavePicture"]
 TAB_ORDER = {"start": ["Text2", "Command5", "Command2", "Command1", "Picture1", "Command3(0)",
-                "Command3(1)", "Command3(2)", "Check2", "Command3(3)", "Text1"],
+                       "Command3(1)", "Command3(2)", "Check2", "Command3(3)"] + TOOLS + ["Text1"],
              "after a lesson": ["Text2", "Command2", "Command1", "Picture1", "Command3(0)",
                                 "Command3(1)", "Command3(2)", "Command7", "Command8(0)",
-                                "Command8(1)", "Command9", "Check2", "Command3(3)", "Command11",
-                                "Text1"]}
+                                "Command8(1)", "Command9", "Check2", "Command3(3)",
+                                "Command11"] + TOOLS + ["Text1"]}
 
 
 @pytest.fixture(scope="module", params=ENGINES)
@@ -214,7 +217,7 @@ def test_the_plane_by_keyboard(page, server):
     page.click("Command3(3)")
     page.click("Command12")
     page.idle()
-    for _ in range(10):  # on round from Command3(3) to the plane
+    for _ in range(20):  # on round from Command3(3), past the ink's tools, to the plane
         page.key(Keys.TAB)
         if page.focused() == "Picture1":
             break

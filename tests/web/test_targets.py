@@ -87,7 +87,7 @@ def test_every_control_takes_a_fingertip(chromium, server, screen):
     ready(page, server.url + "?a=2/3&b=-1&quick=1&draw=1&aux=AC", *SCREENS[screen])
     squares = page.js(SQUARES)
     print(screen, json.dumps(squares, ensure_ascii=False))
-    assert len(squares) == 17  # every button shown, both boxes and Quick
+    assert len(squares) == 25  # every button shown, both boxes, Quick and the ink's tools
     for name, (side, own) in squares.items():
         assert own, "%s: a point of its box answers for another control" % name
         assert side >= FINGERTIP, "%s: the largest square is %d px" % (name, side)

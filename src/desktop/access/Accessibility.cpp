@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 
+#include "desktop/app/ControlWidgets.h"
 #include "desktop/app/LessonWindow.h"
 #include "desktop/scaling/ScaledLayout.h"
 #include "desktop/surface/PictureBox.h"
@@ -15,10 +16,40 @@ namespace lesson {
 
 namespace {
 
-// The plane reads as a picture the pupil can work on, not as a bare panel.
-QAccessibleInterface* PlaneInterface(const QString&, QObject* object) {
+// A tool's button reads as a button that is pressed while its mode is on,
+// not as the check box the toolkit makes of a checkable button: a click on
+// it (or the reader's press) goes to the lesson as any button's does.
+class ToggleInterface final : public QAccessibleWidget {
+ public:
+  explicit ToggleInterface(ToggleWidget* button) : QAccessibleWidget(button, QAccessible::Button) {}
+
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.checkable = true;
+    s.checked = s.pressed = Button()->isChecked();
+    return s;
+  }
+  QStringList actionNames() const override {
+    return QStringList{pressAction(), toggleAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == pressAction() || action == toggleAction())
+      Button()->click();
+    else
+      QAccessibleWidget::doAction(action);
+  }
+
+ private:
+  ToggleWidget* Button() const { return static_cast<ToggleWidget*>(widget()); }
+};
+
+// The plane reads as a picture the pupil can work on, not as a bare panel;
+// the tools' buttons as buttons pressed or not.
+QAccessibleInterface* LessonInterface(const QString&, QObject* object) {
   if (auto* plane = qobject_cast<PictureBox*>(object))
     return new QAccessibleWidget(plane, QAccessible::Canvas);
+  if (auto* toggle = qobject_cast<ToggleWidget*>(object))
+    return new ToggleInterface(toggle);
   return nullptr;
 }
 
@@ -28,7 +59,7 @@ QAccessibleInterface* PlaneInterface(const QString&, QObject* object) {
 // and the plane's description, which changes with every step of the lesson,
 // as the lesson announces it (LessonWindow::Announce).
 void LessonWindow::NameControls() {
-  QAccessible::installFactory(PlaneInterface);
+  QAccessible::installFactory(LessonInterface);
   for (std::size_t row = 0; row < kControlCount; ++row) {
     const Control& model = form_->Controls().At(row);
     widgets_[row]->setAccessibleName(QString::fromUtf8(

@@ -3,8 +3,10 @@
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <cmath>
 
@@ -28,6 +30,26 @@ void BoxWidget::ShowText(const QString& shown) {
     setSelection(start, length);
   else
     setCursorPosition(cursor);
+}
+
+ToggleWidget::ToggleWidget(const QString& text, std::optional<Colour> swatch, QWidget* parent)
+    : QPushButton(text, parent), swatch_(swatch.has_value()) {
+  setCheckable(true);
+  setAutoDefault(true);
+  if (swatch) {
+    QPixmap square(64, 64);
+    square.fill(ToQColor(*swatch));
+    setIcon(QIcon(square));
+  }
+}
+
+// The swatch fills half the button's height, at any scale.
+void ToggleWidget::resizeEvent(QResizeEvent* event) {
+  QPushButton::resizeEvent(event);
+  if (swatch_) {
+    const int side = height() / 2;
+    setIconSize(QSize(side, side));
+  }
 }
 
 QString CheckBoxStyle(int spacing) {
@@ -54,6 +76,8 @@ QWidget* WidgetOfKind(const ControlRow& control, QWidget* window, ImageSurface& 
       button->setAutoDefault(true);
       return button;
     }
+    case ControlKind::kToggle:
+      return new ToggleWidget(text, SwatchOf(control.id), window);
     case ControlKind::kLabel: {
       auto* label = new QLabel(text, window);
       label->setAutoFillBackground(true);

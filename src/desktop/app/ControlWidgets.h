@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <optional>
 
 #include "desktop/surface/PictureBox.h"
 #include "lesson/app/Controls.h"
+#include "lesson/surface/Colour.h"
 
 namespace lesson {
 
@@ -30,6 +32,24 @@ class BoxWidget final : public QLineEdit {
   void ShowText(const QString& text);
 };
 
+// A push button that stays pressed while its mode is on. It shows the
+// lesson's state alone: a click goes to the lesson, which presses or
+// releases it through its view; the button never toggles itself. A pen
+// colour's button shows its colour as a filled square.
+class ToggleWidget final : public QPushButton {
+  Q_OBJECT
+
+ public:
+  ToggleWidget(const QString& text, std::optional<Colour> swatch, QWidget* parent);
+
+ protected:
+  void nextCheckState() override {}
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  bool swatch_ = false;
+};
+
 // The widget that shows a control of the model's kind.
 template <class Model>
 struct ShownBy {
@@ -37,6 +57,10 @@ struct ShownBy {
 };
 template <>
 struct ShownBy<Button> {
+  using Widget = QPushButton;
+};
+template <>
+struct ShownBy<ToggleButton> {
   using Widget = QPushButton;
 };
 template <>

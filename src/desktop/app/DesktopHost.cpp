@@ -1,6 +1,12 @@
 // What the lesson asks of the desktop: the waits of the animations, the end
 // of the program, and showing what changed.
 
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "desktop/app/LessonWindow.h"
@@ -42,6 +48,40 @@ void LessonWindow::FocusChanged() {
 // loop, or the animation has gone to sleep in its wait.
 void LessonWindow::PictureChanged() {
   picture_->RepaintChangesLater();
+}
+
+// The ink's layers are rasterised at once; the plane repaints where they
+// changed in the next frame.
+void LessonWindow::InkChanged(const InkUpdate& update) {
+  picture_->ShowInk(update);
+}
+
+// The picture handed in goes onto the clipboard, to paste into a report or a
+// class's shared document, and then where the save action puts it.
+void LessonWindow::SavePicture(const std::string& fileName) {
+  const QImage image = picture_->ShownImage();
+  QGuiApplication::clipboard()->setImage(image);
+  if (saveAction_)
+    saveAction_(image, QString::fromStdString(fileName));
+}
+
+// The pupil chooses where, starting in the pictures folder (or the home
+// folder) with the lesson's name for the picture.
+void LessonWindow::SaveToChosenFile(const QImage& image, const QString& fileName) {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  if (folder.isEmpty() || !QDir(folder).exists())
+    folder = QDir::homePath();
+  const QString title =
+      QString::fromUtf8(ControlCaption(ControlId::kSavePicture).data(),
+                        static_cast<qsizetype>(ControlCaption(ControlId::kSavePicture).size()));
+  QString path = QFileDialog::getSaveFileName(this, title, QDir(folder).filePath(fileName),
+                                              QStringLiteral("PNG (*.png)"));
+  if (path.isEmpty())
+    return;
+  if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+    path += QStringLiteral(".png");
+  if (!image.save(path, "PNG"))
+    QMessageBox::warning(this, title, QDir::toNativeSeparators(path));
 }
 
 // Setting the plane's description sends the toolkit's description-changed

@@ -21,7 +21,9 @@ LessonWindow::LessonWindow(QWidget* parent)
       image_(std::make_unique<ImageSurface>(JapaneseGothicFace(), devicePixelRatioF())),
       realPacer_(std::make_unique<EventLoopPacer>()),
       pacer_(realPacer_.get()),
-      endAction_([] { QCoreApplication::exit(0); }) {
+      endAction_([] { QCoreApplication::exit(0); }),
+      saveAction_(
+          [this](const QImage& image, const QString& name) { SaveToChosenFile(image, name); }) {
   InstallFontSubstitutes();
   // The lesson starts up first: its plane is drawn and its controls stand as
   // the lesson begins; once the widgets stand, the lesson shows itself.
@@ -91,6 +93,7 @@ void LessonWindow::ConnectHandlers() {
   }
   picture_->SetPointerHandler([&form](const PointerEvent& e) { form.Pointer(e); });
   picture_->SetArrowKeyHandler([&form](ArrowKey key) { form.PlaneKey(key); });
+  picture_->SetInkLostHandler([&form] { form.InkLost(); });
   picture_->installEventFilter(this);
   // The pupil moves the focus with Tab and the pointer: the model follows.
   focusTracking_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {

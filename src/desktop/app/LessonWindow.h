@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
+#include <QString>
 #include <QWidget>
 #include <array>
 #include <chrono>
@@ -58,6 +60,11 @@ class LessonWindow final : public QWidget, private Host {
   // What ending the program does once the window is hidden; by default the
   // application's event loops end with status 0.
   void SetEndAction(std::function<void()> action) { endAction_ = std::move(action); }
+  // What handing the picture in does with its image (the picture with the
+  // ink over it) and the name the lesson gives it, once the image is on the
+  // clipboard; by default the pupil chooses a file to write it to.
+  using SaveAction = std::function<void(const QImage& image, const QString& fileName)>;
+  void SetSaveAction(SaveAction action) { saveAction_ = std::move(action); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -78,6 +85,10 @@ class LessonWindow final : public QWidget, private Host {
   void ControlChanged(Control& control) override;
   void FocusChanged() override;
   void PictureChanged() override;
+  void InkChanged(const InkUpdate& update) override;
+  void SavePicture(const std::string& fileName) override;
+  // The default SaveAction: a file dialog, then the PNG written there.
+  void SaveToChosenFile(const QImage& image, const QString& fileName);
 
   void BuildControls();
   void ConnectHandlers();
@@ -93,6 +104,7 @@ class LessonWindow final : public QWidget, private Host {
   std::unique_ptr<Pacer> realPacer_;
   Pacer* pacer_ = nullptr;
   std::function<void()> endAction_;
+  SaveAction saveAction_;
   std::array<QWidget*, kControlCount> widgets_{};
   std::unique_ptr<Form1> form_;
   PictureBox* picture_ = nullptr;

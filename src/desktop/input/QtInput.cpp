@@ -37,19 +37,28 @@ std::optional<PointerEvent> PointerFromQt(QEvent::Type type, Qt::MouseButton cha
                                           QPointF at) {
   PointerEvent e;
   switch (type) {
+    case QEvent::TabletPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
       e.action = PointerEvent::Action::kPress;
       break;
+    case QEvent::TabletMove:
     case QEvent::MouseMove:
       e.action = PointerEvent::Action::kMove;
       break;
+    case QEvent::TabletRelease:
     case QEvent::MouseButtonRelease:
       e.action = PointerEvent::Action::kRelease;
       break;
     default:
       return std::nullopt;
   }
+  const bool pen =
+      type == QEvent::TabletPress || type == QEvent::TabletMove || type == QEvent::TabletRelease;
+  e.kind = pen ? PointerKind::kPen : PointerKind::kMouse;
+  e.id = pen ? kPenId : kMouseId;
+  // A pen lifted is up, whatever button of its barrel stays held.
+  e.up = e.action == PointerEvent::Action::kRelease && (pen || ButtonsFromQt(held) == 0);
   e.button = ButtonsFromQt(e.action == PointerEvent::Action::kMove ? held : changed);
   e.shift = ModifiersFromQt(modifiers);
   e.x = NarrowToFloat(at.x());

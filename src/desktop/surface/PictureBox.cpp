@@ -4,14 +4,16 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTabletEvent>
 
 #include "desktop/input/QtInput.h"
 #include "desktop/surface/ImageSurface.h"
+#include "lesson/surface/Surface.h"
 
 namespace lesson {
 
 PictureBox::PictureBox(ImageSurface& surface, QWidget* parent)
-    : QWidget(parent), surface_(surface) {
+    : QWidget(parent), surface_(surface), ink_(surface.DevicePixelRatio()) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   // Tab only: a pointer press must not move the focus away from where the
   // lesson puts it.
@@ -36,13 +38,36 @@ void PictureBox::SetScale(double scale) {
   if (!(scale > 0) || scale == scale_)
     return;
   scale_ = scale;
-  surface_.SetDevicePixelRatio(devicePixelRatioF() * scale_);
+  FollowRatio();
   update();
+}
+
+void PictureBox::FollowRatio() {
+  const qreal ratio = devicePixelRatioF() * scale_;
+  surface_.SetDevicePixelRatio(ratio);
+  if (ink_.SetRatio(surface_.DevicePixelRatio()) && inkLost_)
+    inkLost_();
+}
+
+void PictureBox::ShowInk(const InkUpdate& changes) {
+  const QRectF area = ink_.Apply(changes);
+  if (!area.isEmpty())
+    update(QRectF(area.topLeft() * scale_, area.size() * scale_).toAlignedRect());
+}
+
+QImage PictureBox::ShownImage() {
+  FollowRatio();
+  QImage shown = surface_.Image().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  {
+    QPainter painter(&shown);
+    ink_.PaintOver(painter, QRectF(0, 0, kPlaneSide, kPlaneSide), shown.rect());
+  }
+  return shown.convertToFormat(QImage::Format_RGB32);
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
   // The window may have moved to a screen with another pixel ratio.
-  surface_.SetDevicePixelRatio(devicePixelRatioF() * scale_);
+  FollowRatio();
   QPainter painter(this);
   const QImage& image = surface_.Image();
   const QRect area = event->rect();
@@ -57,6 +82,7 @@ void PictureBox::paintEvent(QPaintEvent* event) {
   const QRectF target(source.x() / ratio, source.y() / ratio, source.width() / ratio,
                       source.height() / ratio);
   painter.drawImage(target, image, QRectF(source));
+  ink_.PaintOver(painter, target, source);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
@@ -87,7 +113,13 @@ void PictureBox::keyPressEvent(QKeyEvent* event) {
     arrows_(*arrow);
 }
 
-void PictureBox::Deliver(QMouseEvent* event) {
+// A pen's events are taken here, so that the toolkit makes no mouse events
+// of them: the lesson tells a pen from a mouse.
+void PictureBox::tabletEvent(QTabletEvent* event) {
+  Deliver(event);
+}
+
+void PictureBox::Deliver(QSinglePointEvent* event) {
   event->accept();
   const auto e = PointerFromQt(event->type(), event->button(), event->buttons(), event->modifiers(),
                                event->position() / scale_);

@@ -43,10 +43,20 @@ enum class ControlId : std::size_t {
   kCommand3_3,
   kCommand11,
   kCommand12,
+  // The ink's tools, after the lesson's own controls.
+  kPenTool,
+  kPenColour_0,
+  kPenColour_1,
+  kPenColour_2,
+  kEraserTool,
+  kUndoInk,
+  kClearInk,
+  kSavePicture,
 };
-inline constexpr std::size_t kControlCount = 30;
+inline constexpr std::size_t kControlCount = 38;
 
-enum class ControlKind { kTextBox, kButton, kLabel, kCheckBox, kPicture };
+// kToggle: a push button that stays pressed while its mode is on.
+enum class ControlKind { kTextBox, kButton, kLabel, kCheckBox, kPicture, kToggle };
 
 // One control of the window: its name (with the index for members of a
 // control array), kind, text, place in client-area pixels, font and colours,
@@ -104,6 +114,7 @@ using ControlKind::kCheckBox;
 using ControlKind::kLabel;
 using ControlKind::kPicture;
 using ControlKind::kTextBox;
+using ControlKind::kToggle;
 
 // clang-format off
 inline constexpr std::array<ControlRow, kControlCount> kControls = [] {
@@ -169,6 +180,22 @@ inline constexpr std::array<ControlRow, kControlCount> kControls = [] {
      "補助線Aを消去", "階段（補助線A）を消す。"},
     {kCommand12,  "Command12", -1, kButton,   "補助線C",                736, 488, 185,        33,         15.75, true,  {},     {},
      nullptr, "グラフの y 切片から、傾きの三角形（補助線C）をかく。"},
+    {kPenTool,     "PenTool",     -1, kToggle, "ペン",       663, 400, 66, 33, 9, true,  {}, {},
+     nullptr, "オンのあいだ、指やマウスで座標平面に書き込める。タッチペンはいつでも書ける。"},
+    {kPenColour_0, "PenColour",   0,  kToggle, "",           690, 302, 40, 33, 9, false, {}, {},
+     "ペンの色 黒", "ペンの色を黒にして、ペンをオンにする。"},
+    {kPenColour_1, "PenColour",   1,  kToggle, "",           737, 302, 40, 33, 9, false, {}, {},
+     "ペンの色 緑", "ペンの色を緑にして、ペンをオンにする。"},
+    {kPenColour_2, "PenColour",   2,  kToggle, "",           690, 349, 40, 33, 9, false, {}, {},
+     "ペンの色 オレンジ", "ペンの色をオレンジにして、ペンをオンにする。"},
+    {kEraserTool,  "EraserTool",  -1, kToggle, "消しゴム",   663, 447, 66, 33, 9, true,  {}, {},
+     nullptr, "オンのあいだ、なぞった書き込みを 1 本ずつ消す。"},
+    {kUndoInk,     "UndoInk",     -1, kButton, "元に戻す",   663, 494, 66, 33, 9, true,  {}, {},
+     nullptr, "最後の書き込み、消しゴム、全部消すを 1 つ取り消す。"},
+    {kClearInk,    "ClearInk",    -1, kButton, "全部消す",   663, 541, 66, 33, 9, true,  {}, {},
+     "書き込みを全部消す", "座標平面の書き込みをすべて消す（元に戻すで戻せる）。"},
+    {kSavePicture, "SavePicture", -1, kButton, "画像で保存", 663, 588, 66, 33, 9, true,  {}, {},
+     nullptr, "書き込みを含めた座標平面を PNG 画像にして、共有または保存する。"},
   }};
 }();
 // clang-format on
@@ -196,5 +223,21 @@ constexpr std::string_view ControlCaption(ControlId id) {
 // their index.
 inline constexpr std::array<ControlId, 4> kSizeButtons{
     ControlId::kCommand3_0, ControlId::kCommand3_1, ControlId::kCommand3_2, ControlId::kCommand3_3};
+
+// The pen's colours, each shown by its button: black for writing, and a green
+// and an orange of the colour-universal-design set, which neither line A
+// (red) nor the triangle (blue) use.
+inline constexpr std::array<ControlId, 3> kPenColourButtons{
+    ControlId::kPenColour_0, ControlId::kPenColour_1, ControlId::kPenColour_2};
+inline constexpr std::array<Colour, 3> kInkColours{{{0, 0, 0}, {3, 175, 122}, {246, 170, 0}}};
+
+// The colour a control shows as a swatch: a pen colour's button's.
+constexpr std::optional<Colour> SwatchOf(ControlId id) {
+  for (std::size_t i = 0; i < kPenColourButtons.size(); ++i) {
+    if (kPenColourButtons[i] == id)
+      return kInkColours[i];
+  }
+  return std::nullopt;
+}
 
 }  // namespace lesson

@@ -79,6 +79,13 @@ void Button::SetFont(double points, bool bold) {
   Changed();
 }
 
+void ToggleButton::SetPressed(bool pressed) {
+  if (pressed_ == pressed)
+    return;
+  pressed_ = pressed;
+  Changed();
+}
+
 void TextBox::SetText(std::string text) {
   if (text_ == text)
     return;
@@ -131,6 +138,10 @@ ControlView TakeView(Control& control) {
       v.selectAll = box.TakeSelectAll();
       break;
     }
+    case ControlKind::kToggle:
+      v.enabled = control.Enabled();
+      v.checked = static_cast<const ToggleButton&>(control).Pressed();
+      break;
     case ControlKind::kCheckBox:
       v.enabled = control.Enabled();
       v.checked = static_cast<const CheckBox&>(control).Checked();

@@ -105,6 +105,18 @@ class Button final : public Control {
   bool fontBold_;
 };
 
+// A push button that stays pressed while the mode it stands for is on.
+class ToggleButton final : public Control {
+ public:
+  ToggleButton(ControlSet& owner, ControlId id) : Control(owner, id) {}
+
+  bool Pressed() const { return pressed_; }
+  void SetPressed(bool pressed);
+
+ private:
+  bool pressed_ = false;
+};
+
 // A single-line text box.
 class TextBox final : public Control {
  public:

@@ -3,6 +3,7 @@
 #include "lesson/access/AccessibleTexts.h"
 #include "lesson/access/PlaneDescription.h"
 #include "lesson/app/Host.h"
+#include "lesson/ink/InkTexts.h"
 #include "lesson/layout/HitAreas.h"
 #include "lesson/surface/Surface.h"
 
@@ -18,6 +19,7 @@ Form1::Form1(Host& host, Surface& picture)
   Form_Load();
   Text1.SetFocus();
   DescribeControls();
+  UpdateInkTools();
   shownDrawing_ = surface_->Drawn();
 }
 
@@ -71,8 +73,10 @@ void Form1::FinishEvent() {
   if (ending_)
     return;
   DescribeControls();
+  UpdateInkTools();
   announcer_.Describe(Picture1.Description());
   ShowPicture();
+  ShowInk();
   if (eventDepth_ == 0 && resetPending_) {
     resetPending_ = false;
     ++eventDepth_;
@@ -93,12 +97,19 @@ void Form1::Click(const Control& control) {
     if (is(Command8[i]))
       return Dispatch([this, i] { Command8_Click(static_cast<std::int16_t>(i)); });
   }
+  for (std::size_t i = 0; i < PenColour.size(); ++i) {
+    if (is(PenColour[i]))
+      return Dispatch([this, i] { PenColour_Click(static_cast<std::int16_t>(i)); });
+  }
   using Handler = void (Form1::*)();
-  const std::pair<const Button*, Handler> handlers[] = {
-      {&Command1, &Form1::Command1_Click},   {&Command2, &Form1::Command2_Click},
-      {&Command5, &Form1::Command5_Click},   {&Command7, &Form1::Command7_Click},
-      {&Command9, &Form1::Command9_Click},   {&Command10, &Form1::Command10_Click},
-      {&Command11, &Form1::Command11_Click}, {&Command12, &Form1::Command12_Click},
+  const std::pair<const Control*, Handler> handlers[] = {
+      {&Command1, &Form1::Command1_Click},       {&Command2, &Form1::Command2_Click},
+      {&Command5, &Form1::Command5_Click},       {&Command7, &Form1::Command7_Click},
+      {&Command9, &Form1::Command9_Click},       {&Command10, &Form1::Command10_Click},
+      {&Command11, &Form1::Command11_Click},     {&Command12, &Form1::Command12_Click},
+      {&PenTool, &Form1::PenTool_Click},         {&EraserTool, &Form1::EraserTool_Click},
+      {&UndoInk, &Form1::UndoInk_Click},         {&ClearInk, &Form1::ClearInk_Click},
+      {&SavePicture, &Form1::SavePicture_Click},
   };
   for (const auto& [button, handler] : handlers) {
     if (is(*button))
@@ -114,16 +125,19 @@ void Form1::KeyPress(const TextBox& box, BoxKey key) {
 }
 
 void Form1::Pointer(const PointerEvent& e) {
-  Dispatch([this, &e] {
-    switch (e.action) {
-      case PointerEvent::Action::kPress:
-        return Picture1_MouseDown(e.button, e.shift, e.x, e.y);
-      case PointerEvent::Action::kMove:
-        return Picture1_MouseMove(e.button, e.shift, e.x, e.y);
-      case PointerEvent::Action::kRelease:
-        return Picture1_MouseUp(e.button, e.shift, e.x, e.y);
-    }
-  });
+  Dispatch([this, &e] { RoutePointer(e); });
+}
+
+// The lesson's own handlers of the plane: a press, a move or a release.
+void Form1::OperatePlane(const PointerEvent& e) {
+  switch (e.action) {
+    case PointerEvent::Action::kPress:
+      return Picture1_MouseDown(e.button, e.shift, e.x, e.y);
+    case PointerEvent::Action::kMove:
+      return Picture1_MouseMove(e.button, e.shift, e.x, e.y);
+    case PointerEvent::Action::kRelease:
+      return Picture1_MouseUp(e.button, e.shift, e.x, e.y);
+  }
 }
 
 void Form1::PlaneKey(ArrowKey key) {
@@ -147,7 +161,8 @@ void Form1::QuietIntervalEnded() {
 void Form1::DescribeControls() {
   for (Button& b : Command3)
     b.SetDescription(AccessibleDescription(b.Entry(), state_.UnitPx));
-  Picture1.SetDescription(DescribePlane(state_, graphSlopeText_, graphInterceptText_));
+  Picture1.SetDescription(DescribePlane(state_, graphSlopeText_, graphInterceptText_) +
+                          DescribeInk(ink_.Strokes().size()));
 }
 
 void Form1::ShowPicture() {

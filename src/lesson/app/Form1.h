@@ -2,12 +2,15 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "lesson/access/Announcer.h"
 #include "lesson/app/Controls.h"
 #include "lesson/app/HostGate.h"
 #include "lesson/app/LessonState.h"
+#include "lesson/ink/Ink.h"
+#include "lesson/ink/InkPath.h"
 #include "lesson/input/Input.h"
 #include "lesson/layout/Arrangement.h"
 
@@ -76,6 +79,15 @@ class Form1 final {
   Label Label6{controls_, ControlId::kLabel6};
   Label Label7{controls_, ControlId::kLabel7};
   Label Label8{controls_, ControlId::kLabel8};
+  // The ink's tools (ink/).
+  ToggleButton PenTool{controls_, ControlId::kPenTool};  // "ペン", writing on or off
+  std::array<ToggleButton, 3> PenColour{{{controls_, ControlId::kPenColour_0},    // black
+                                         {controls_, ControlId::kPenColour_1},    // green
+                                         {controls_, ControlId::kPenColour_2}}};  // orange
+  ToggleButton EraserTool{controls_, ControlId::kEraserTool};                     // "消しゴム"
+  Button UndoInk{controls_, ControlId::kUndoInk};                                 // "元に戻す"
+  Button ClearInk{controls_, ControlId::kClearInk};                               // "全部消す"
+  Button SavePicture{controls_, ControlId::kSavePicture};  // "画像で保存"
 
   // What a front-end shows of a control in the arrangement its client area
   // calls for (FitWindow): the control's view, placed there, with its hit
@@ -142,6 +154,20 @@ class Form1 final {
   // An arrow key on the focused plane: the triangle moved as by a drag.
   void Picture1_KeyDown(Arrow key, std::int16_t shift);
 
+  // --- the ink (ink/) --------------------------------------------------------
+  void PenTool_Click();
+  void PenColour_Click(std::int16_t index);
+  void EraserTool_Click();
+  void UndoInk_Click();
+  void ClearInk_Click();
+  void SavePicture_Click();
+  const Ink& Marks() const { return ink_; }
+  // The front-end's layers of ink are blank (a new size): the marks are
+  // drawn afresh on them at once.
+  void InkLost();
+  // The name the picture is handed in under.
+  std::string PictureFileName() const;
+
   // --- seams ----------------------------------------------------------------
   // The surface the handlers draw on: the front-end's picture unless a test
   // has put another one in its place (nullptr puts the picture back).
@@ -172,6 +198,21 @@ class Form1 final {
   // event, and the notice of what was drawn.
   void DescribeControls();
   void ShowPicture();
+  // What a pointer on the plane does: a pen writes (or erases with the
+  // eraser on); a finger or a mouse writes or erases with a tool on, and
+  // otherwise drags the triangle as ever. One pointer holds the plane at a
+  // time; a pen that touches it takes it from a finger (a palm rests on the
+  // screen as the pen comes down), and while the pen holds it every other
+  // touch is ignored.
+  void RoutePointer(const PointerEvent& e);
+  void OperatePlane(const PointerEvent& e);
+  void Ink_Pointer(const PointerEvent& e);
+  void EndPointer();
+  // The ink's tools follow the ink; the front-end's layers are told what
+  // changed.
+  void UpdateInkTools();
+  void ShowInk();
+  InkScale Scale() const;
 
   Surface& picture_;
   Surface* surface_;
@@ -185,6 +226,20 @@ class Form1 final {
   Announcer announcer_;             // of the plane's description
   // Each control's hit area in the landscape and the portrait arrangement.
   std::array<std::array<PixelRect, kControlCount>, 2> hitAreas_;
+  // The marks, what the front-end has drawn of them, and the tools.
+  enum class InkTool { kNone, kPen, kEraser };
+  enum class PointerRole { kOperate, kWrite, kErase };
+  struct PlaneHolder {
+    std::int32_t id = 0;
+    PointerKind kind = PointerKind::kMouse;
+    PointerRole role = PointerRole::kOperate;
+    PointerPoint last;
+  };
+  Ink ink_;
+  InkPresenter inkShown_;
+  InkTool tool_ = InkTool::kNone;
+  std::size_t inkColour_ = 0;
+  std::optional<PlaneHolder> holder_;  // the pointer that holds the plane
   // The texts from which the graph on the plane was drawn.
   std::string graphSlopeText_;
   std::string graphInterceptText_;

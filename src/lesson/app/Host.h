@@ -6,6 +6,7 @@
 namespace lesson {
 
 class Control;
+struct InkUpdate;
 
 // What the lesson asks of the screen it runs on. A front-end (the desktop
 // window, the browser page) implements this and nothing else of the lesson
@@ -45,6 +46,15 @@ class Host {
   // before every wait and after every event, so that a front-end shows the
   // picture then.
   virtual void PictureChanged() = 0;
+  // The marks on the plane changed: the front-end brings its layers of ink
+  // above the picture up to date as the update says (only rasterising it),
+  // at once, so that a mark shows in the next frame.
+  virtual void InkChanged(const InkUpdate& update) = 0;
+  // The pupil hands the plane in: the front-end makes a PNG of the picture
+  // with the ink over it, at the resolution it shows them, and offers it
+  // under this name (the device's share sheet, a download or a file the
+  // pupil chooses). The lesson itself sends nothing anywhere.
+  virtual void SavePicture(const std::string& fileName) = 0;
 
   // Tells a screen reader the plane's description anew. The lesson spaces
   // these out itself: after each it asks for a quiet interval, and the

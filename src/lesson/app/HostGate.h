@@ -34,6 +34,14 @@ class HostGate final : public Host {
     if (open_)
       host_.PictureChanged();
   }
+  void InkChanged(const InkUpdate& update) override {
+    if (open_)
+      host_.InkChanged(update);
+  }
+  void SavePicture(const std::string& fileName) override {
+    if (open_)
+      host_.SavePicture(fileName);
+  }
   void Announce(const std::string& planeDescription) override {
     if (open_)
       host_.Announce(planeDescription);

@@ -51,6 +51,8 @@ void Form1::Command2_Click() {
   Text1.SetText("");
   Text2.SetText("");
   DrawPlane();
+  // A new function starts on a clean plane; 元に戻す brings the marks back.
+  ink_.Clear();
   for (Button* b : {&Command10, &Command11, &Command7, &Command8[0], &Command8[1], &Command9}) {
     b->SetEnabled(false);
   }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lesson {
 
@@ -14,16 +15,42 @@ namespace lesson {
 enum PointerButton : std::int16_t { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 enum ModifierKey : std::int16_t { kShiftKey = 1, kCtrlKey = 2, kAltKey = 4 };
 
+// What kind of pointer an event comes from: a pen writes wherever it
+// touches the plane, a finger or a mouse operates the lesson unless a tool
+// is on.
+enum class PointerKind : std::uint8_t { kMouse, kTouch, kPen };
+
+// A point the pointer passed through, in plane pixels.
+struct PointerPoint {
+  float x = 0;
+  float y = 0;
+
+  friend bool operator==(PointerPoint, PointerPoint) = default;
+};
+
 // A pointer pressed, moved or released on the plane (or, while a button is
 // held, beyond it).
 struct PointerEvent {
   enum class Action { kPress, kMove, kRelease };
+
+  PointerEvent() = default;
+  PointerEvent(Action a, std::int16_t b, std::int16_t modifiers, float px, float py)
+      : action(a), button(b), shift(modifiers), x(px), y(py) {}
+
   Action action = Action::kMove;
   // A press or release names the button that changed, a move those held.
   std::int16_t button = 0;
   std::int16_t shift = 0;  // the modifier keys held
   float x = 0;             // plane pixels
   float y = 0;
+  PointerKind kind = PointerKind::kMouse;
+  // Which pointer: each finger, the pen and the mouse have their own.
+  std::int32_t id = 0;
+  // The pointer is up: no button of it stays held (a release, or a cancel).
+  bool up = false;
+  // A move's points before (x, y) since the last event, oldest first, where
+  // the platform reports them (a fast pen's).
+  std::vector<PointerPoint> trail;
 
   friend bool operator==(const PointerEvent&, const PointerEvent&) = default;
 };

@@ -71,7 +71,8 @@ struct RowPlace {
 //   its "消去" and the Quick box beneath it; "補助線C" with its "消去", and
 //   beneath it "縮小" "拡大" "整数倍" over "1倍～５倍"; "終了" apart in the
 //   bottom right corner.
-// The rows never shown wait in the free strip right of the plane.
+// The ink's tools stand in a column in the free strip right of the plane,
+// in their tab order; the rows never shown wait beneath them.
 // Every control that takes a tap has room around it for a fingertip's hit
 // area (layout/HitAreas.h), and every label room for its text where the face
 // sets it wider than its box ("ｙ＝ … χ＋" runs on by up to 20 pixels,
@@ -110,6 +111,14 @@ inline constexpr std::array<RowPlace, kControlCount> kPortraitPlaces = [] {
     {kCommand3_3, 256, 712},
     {kCommand11,  650, 700},
     {kCommand12,  442, 780},
+    {kPenTool,     689,  39},
+    {kPenColour_0, 702,  86},
+    {kPenColour_1, 702, 133},
+    {kPenColour_2, 702, 180},
+    {kEraserTool,  689, 227},
+    {kUndoInk,     689, 274},
+    {kClearInk,    689, 321},
+    {kSavePicture, 689, 368},
   }};
 }();
 // clang-format on

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <span>
 
 #include "lesson/app/Form1.h"
 #include "lesson/app/Notices.h"
@@ -13,6 +14,7 @@
 #include "web/Boundary.h"
 #include "web/input/DomInput.h"
 #include "web/surface/CanvasSurface.h"
+#include "web/surface/InkList.h"
 
 namespace lesson::web {
 
@@ -41,7 +43,9 @@ int Whole(double v) {
 
 // UTF-8 takes at most three bytes for each UTF-16 unit a box holds.
 WebHost::WebHost(CanvasSurface& picture)
-    : picture_(picture), text_(static_cast<std::size_t>(kBoxMaxLength) * 3 + 64) {}
+    : picture_(picture),
+      text_(static_cast<std::size_t>(kBoxMaxLength) * 3 + 64),
+      points_(static_cast<std::size_t>(kEventPoints)) {}
 
 void WebHost::Start(double width, double height) {
   fit_ = FitWindow(std::max(0, Whole(width)), std::max(0, Whole(height)));
@@ -94,11 +98,16 @@ void WebHost::Run(int kind, const double* n, const char* text) {
     case kFocusEvent:
       form.Controls().FocusMoved(RowOf(form, n[0]));
       break;
-    case kPointerEvent:
-      if (const auto e = PointerFromDom(text, Whole(n[0]), Whole(n[1]), n[2] != 0, n[3] != 0,
-                                        n[4] != 0, n[5], n[6], CanvasBox{n[7], n[8], n[9]}))
+    case kPointerEvent: {
+      const int count = web_event_points(points_.data(), static_cast<int>(points_.size()));
+      const std::span<const double> trail(
+          points_.data(), static_cast<std::size_t>(std::clamp(count, 0, kEventPoints)));
+      if (const auto e =
+              PointerFromDom(text, Whole(n[0]), Whole(n[1]), n[2] != 0, n[3] != 0, n[4] != 0, n[5],
+                             n[6], CanvasBox{n[7], n[8], n[9]}, n[10], trail))
         form.Pointer(*e);
       break;
+    }
     case kPlaneKeyEvent:
       if (const auto key = ArrowFromDom(text, n[0] != 0, n[1] != 0, n[2] != 0))
         form.PlaneKey(*key);
@@ -143,6 +152,7 @@ void WebHost::Fit(double width, double height) {
     ControlChanged(form_->Controls().At(row));
   picture_.Repaint();
   PictureChanged();
+  form_->InkLost();
 }
 
 void WebHost::ControlChanged(Control& control) {
@@ -165,6 +175,15 @@ void WebHost::FocusChanged() {
 
 void WebHost::PictureChanged() {
   picture_.Flush();
+}
+
+void WebHost::InkChanged(const InkUpdate& update) {
+  const std::vector<double> list = InkList(update);
+  web_ink(list.data(), static_cast<int>(list.size()));
+}
+
+void WebHost::SavePicture(const std::string& fileName) {
+  web_save_picture(fileName.c_str());
 }
 
 void WebHost::Announce(const std::string& planeDescription) {

@@ -38,6 +38,8 @@ class WebHost final : public Host {
   void ControlChanged(Control& control) override;
   void FocusChanged() override;
   void PictureChanged() override;
+  void InkChanged(const InkUpdate& update) override;
+  void SavePicture(const std::string& fileName) override;
   void Announce(const std::string& planeDescription) override;
   void StartQuietInterval(std::int32_t ms) override;
 
@@ -61,6 +63,8 @@ class WebHost final : public Host {
   // Where the page writes an event's text: room for the longest text a box
   // takes, and its input type.
   std::vector<char> text_;
+  // Where the page writes a pointer's coalesced positions.
+  std::vector<double> points_;
 #ifdef LESSON_WEB_TESTING
   int runs_ = 0;  // runs of the queue in progress: the page's own, and one in each wait
 #endif

@@ -50,7 +50,7 @@ void BuildPage(const Form1& form) {
     web_add_control(static_cast<int>(row), static_cast<int>(c.kind), control.Name().c_str(), c.text,
                     Rgb(c.textColour), Rgb(c.background),
                     std::string(control.AccessibleName()).c_str(), control.Description().c_str(),
-                    c.kind == ControlKind::kTextBox ? kBoxMaxLength : 0);
+                    c.kind == ControlKind::kTextBox ? kBoxMaxLength : 0, Rgb(SwatchOf(c.id)));
   }
 }
 

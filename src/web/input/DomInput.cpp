@@ -1,5 +1,7 @@
 #include "web/input/DomInput.h"
 
+#include <cmath>
+
 #include "lesson/surface/Numeric.h"
 #include "lesson/surface/Surface.h"
 #include "lesson/text/Utf8.h"
@@ -41,14 +43,28 @@ std::optional<char32_t> OneCharacter(std::string_view key) {
 
 std::optional<PointerEvent> PointerFromDom(std::string_view type, int button, int buttons,
                                            bool shift, bool ctrl, bool alt, double clientX,
-                                           double clientY, const CanvasBox& box) {
+                                           double clientY, const CanvasBox& box, double pointerId,
+                                           std::span<const double> trail) {
   using Action = PointerEvent::Action;
   // Plane pixels per CSS pixel: the canvas is the plane, shown at its box.
   const double perPixel = box.width > 0 ? kPlaneSide / box.width : 1;
+  const auto at = [&](double client, double origin) {
+    return NarrowToFloat((client - origin) * perPixel);
+  };
   PointerEvent e;
+  if (const std::size_t blank = type.find(' '); blank != std::string_view::npos) {
+    const std::string_view kind = type.substr(blank + 1);
+    type = type.substr(0, blank);
+    e.kind = kind == "pen"     ? PointerKind::kPen
+             : kind == "touch" ? PointerKind::kTouch
+                               : PointerKind::kMouse;
+  }
+  e.id = std::isfinite(pointerId) && std::fabs(pointerId) < 2e9
+             ? static_cast<std::int32_t>(pointerId)
+             : 0;
   e.shift = Modifiers(shift, ctrl, alt);
-  e.x = NarrowToFloat((clientX - box.left) * perPixel);
-  e.y = NarrowToFloat((clientY - box.top) * perPixel);
+  e.x = at(clientX, box.left);
+  e.y = at(clientY, box.top);
   if (type == "pointerdown") {
     e.action = Action::kPress;
     e.button = ButtonFromDom(button);
@@ -63,8 +79,13 @@ std::optional<PointerEvent> PointerFromDom(std::string_view type, int button, in
   } else if (type == "pointerup" || type == "pointercancel") {
     e.action = Action::kRelease;
     e.button = ButtonFromDom(button);
+    e.up = true;
   } else {
     return std::nullopt;
+  }
+  if (e.action == Action::kMove) {
+    for (std::size_t i = 0; i + 1 < trail.size(); i += 2)
+      e.trail.push_back({at(trail[i], box.left), at(trail[i + 1], box.top)});
   }
   return e;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "lesson/input/Input.h"
@@ -24,10 +25,15 @@ struct CanvasBox {
 // the DOM numbers them (button -1 when none changed; buttons 1 left, 2
 // right, 4 middle), at a client position that the canvas's box maps to
 // plane pixels. A move that names a changed button is another button of the
-// same mouse pressed or released.
+// same mouse pressed or released. The type may be followed by a blank and
+// the pointerType ("mouse", "touch", "pen"; a mouse where it is missing or
+// unknown). pointerId tells the pointers apart; trail holds the client x
+// and y in turn of the positions the browser coalesced before this one.
 std::optional<PointerEvent> PointerFromDom(std::string_view type, int button, int buttons,
                                            bool shift, bool ctrl, bool alt, double clientX,
-                                           double clientY, const CanvasBox& box);
+                                           double clientY, const CanvasBox& box,
+                                           double pointerId = 0,
+                                           std::span<const double> trail = {});
 
 // An arrow key by its name ("ArrowLeft" ...), or nothing for any other key.
 std::optional<ArrowKey> ArrowFromDom(std::string_view key, bool shift, bool ctrl, bool alt);

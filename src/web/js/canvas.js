@@ -38,36 +38,42 @@ mergeInto(LibraryManager.library, {
     },
 
     // Pointer events go to the lesson as the browser reports them, with the
-    // canvas's box, which the lesson maps to plane pixels. Only the pointer
-    // that pressed drags; a second finger is ignored. A press does not move
-    // the focus, select text or scroll. Moves not yet taken merge, as a
-    // window system's do.
+    // canvas's box, which the lesson maps to plane pixels; the lesson decides
+    // what each pointer does (a pen writes, a finger drags, a palm is
+    // ignored). Only pointers pressed on the plane are reported, each with
+    // every position the browser coalesced into its move (a fast pen's). A
+    // press does not move the focus, select text or scroll.
     listen: function (canvas) {
       const Event = LessonContract.Event;
-      let pointer = null;
-      const post = (e) => {
+      const down = {};  // the pointers pressed on the plane, by pointerId
+      const post = (e, points) => {
         const r = canvas.getBoundingClientRect();
         LessonInput.post(Event.pointer, [e.button, e.buttons, e.shiftKey, e.ctrlKey, e.altKey,
-                                         e.clientX, e.clientY, r.left, r.top, r.width],
-                         e.type, e.type === 'pointermove' && e.button === -1);
+                                         e.clientX, e.clientY, r.left, r.top, r.width,
+                                         e.pointerId],
+                         e.type + ' ' + e.pointerType, e.type === 'pointermove' && e.button === -1,
+                         points);
       };
       canvas.addEventListener('pointerdown', (e) => {
-        if (pointer !== null && e.pointerId !== pointer)
-          return;
-        pointer = e.pointerId;
+        down[e.pointerId] = true;
         e.preventDefault();
         canvas.setPointerCapture(e.pointerId);
         post(e);
       });
       canvas.addEventListener('pointermove', (e) => {
-        if (e.pointerId === pointer)
-          post(e);
+        if (!down[e.pointerId])
+          return;
+        const points = [];
+        const coalesced = e.getCoalescedEvents ? e.getCoalescedEvents() : [];
+        for (let i = 0; i + 1 < coalesced.length; i++)
+          points.push(coalesced[i].clientX, coalesced[i].clientY);
+        post(e, points);
       });
       const release = (e) => {
-        if (e.pointerId !== pointer)
+        if (!down[e.pointerId])
           return;
         if (e.buttons === 0 || e.type === 'pointercancel')
-          pointer = null;
+          delete down[e.pointerId];
         post(e);
       };
       canvas.addEventListener('pointerup', release);

@@ -3,7 +3,7 @@
 // reader is told. Every press, edit and tick goes to the lesson as the
 // browser reports it.
 mergeInto(LibraryManager.library, {
-  $LessonControls__deps: ['$LessonInput', '$LessonCanvas', '$LessonContract'],
+  $LessonControls__deps: ['$LessonInput', '$LessonCanvas', '$LessonInk', '$LessonContract'],
   $LessonControls: {
     controls: [],        // by row of the control table
     settingFocus: false, // the lesson moves the focus: no event back
@@ -60,6 +60,20 @@ mergeInto(LibraryManager.library, {
       return b;
     },
 
+    // A button that stays pressed while its mode is on; a pen colour's shows
+    // its colour as a swatch.
+    toggle: function (c, control) {
+      const b = LessonControls.button(c);
+      if (c.swatch >= 0) {
+        const swatch = document.createElement('span');
+        swatch.className = 'swatch';
+        swatch.style.backgroundColor = LessonCanvas.colour(c.swatch);
+        b.append(swatch);
+      }
+      control.showChecked = (pressed) => b.setAttribute('aria-pressed', String(pressed));
+      return b;
+    },
+
     checkBox: function (c) {
       const box = document.createElement('label');
       const input = document.createElement('input');
@@ -92,9 +106,15 @@ mergeInto(LibraryManager.library, {
       return l;
     },
 
+    // The plane, with its layers of ink over it.
     picture: function (c, control) {
-      control.placed = LessonCanvas.size;  // also at a new pixel ratio
-      return LessonCanvas.create();
+      const canvas = LessonCanvas.create();
+      control.placed = (m) => {  // also at a new pixel ratio
+        LessonCanvas.size(m.width, m.height);
+        LessonInk.place(m.left, m.top, m.width, m.height);
+      };
+      control.created = () => LessonInk.create(canvas);
+      return canvas;
     },
 
     add: function (c) {
@@ -102,7 +122,7 @@ mergeInto(LibraryManager.library, {
       const Kind = LessonContract.ControlKind;
       const makers = {
         [Kind.textBox]: C.textBox, [Kind.button]: C.button, [Kind.label]: C.label,
-        [Kind.checkBox]: C.checkBox, [Kind.picture]: C.picture,
+        [Kind.checkBox]: C.checkBox, [Kind.picture]: C.picture, [Kind.toggle]: C.toggle,
       };
       const control = { shown: {} };
       const element = makers[c.kind](c, control);
@@ -128,6 +148,8 @@ mergeInto(LibraryManager.library, {
       document.getElementById('descriptions').append(description);
       focusable.setAttribute('aria-describedby', description.id);
       document.getElementById('lesson').append(element);
+      if (control.created)
+        control.created();
       control.element = element;
       control.focusable = focusable;
       control.description = description;
@@ -188,12 +210,14 @@ mergeInto(LibraryManager.library, {
         }
       }
       if (c.placed)
-        c.placed(m.width, m.height);
+        c.placed(m);
       if (m.enabled !== null)
         c.focusable.disabled = !m.enabled;
       if (m.text !== null)
         c.showText(m);
-      if (m.checked !== null)
+      if (m.checked !== null && c.showChecked)
+        c.showChecked(m.checked);
+      else if (m.checked !== null)
         c.focusable.checked = m.checked;
       if (m.description !== null && m.description !== was.description)
         c.description.textContent = m.description;
@@ -252,12 +276,12 @@ mergeInto(LibraryManager.library, {
 
   web_add_control__deps: ['$LessonControls', '$LessonEnd'],
   web_add_control: function (row, kind, name, text, textColour, background, accessibleName,
-                             description, maxLength) {
+                             description, maxLength, swatch) {
     LessonEnd.guard('control', () => LessonControls.add({
       row: row, kind: kind, name: UTF8ToString(name), text: UTF8ToString(text),
       textColour: textColour, background: background,
       accessibleName: UTF8ToString(accessibleName), description: UTF8ToString(description),
-      maxLength: maxLength,
+      maxLength: maxLength, swatch: swatch,
     }));
   },
 

@@ -37,19 +37,30 @@ mergeInto(LibraryManager.library, {
       return !LessonInput.stopped;
     },
 
-    // Queues an event: its kind, its numbers and a text. An event that
-    // merges takes the place of one of its kind that merges and is still
-    // waiting at the end of the queue (a pointer's moves).
-    post: function (kind, numbers, text, merges) {
+    // Queues an event: its kind, its numbers, a text and the points it
+    // passed through before. An event that merges takes the place of one
+    // like it that merges and is still waiting at the end of the queue (the
+    // same pointer's moves), keeping its points and its position as points
+    // passed through: a handler that is slow sees only the latest, the pen
+    // every one (the latest eventPoints numbers).
+    post: function (kind, numbers, text, merges, points) {
       if (LessonInput.stopped)
         return;
       const queue = LessonInput.queue;
       const last = queue[queue.length - 1];
-      const event = { kind: kind, numbers: numbers, text: text || '', merges: !!merges };
-      if (event.merges && last && last.merges && last.kind === kind)
+      const event = { kind: kind, numbers: numbers, text: text || '', merges: !!merges,
+                      points: points || [] };
+      const Pointer = LessonContract.Event.pointer;
+      if (event.merges && last && last.merges && last.kind === kind && last.text === event.text &&
+          (kind !== Pointer || last.numbers[10] === numbers[10])) {
+        if (kind === Pointer) {
+          event.points = last.points.concat([last.numbers[5], last.numbers[6]], event.points)
+            .slice(-LessonContract.eventPoints);
+        }
         queue[queue.length - 1] = event;
-      else
+      } else {
         queue.push(event);
+      }
       if (LessonInput.waiter)
         LessonInput.waiter();
       else
@@ -81,9 +92,10 @@ mergeInto(LibraryManager.library, {
         e.kind === Event.compositionEnd) && e.numbers[0] === row);
     },
 
-    // The oldest event, which the lesson takes.
+    // The oldest event, which the lesson takes; its points stay at hand.
+    taken: null,
     take: function () {
-      return LessonInput.queue.shift();
+      return (LessonInput.taken = LessonInput.queue.shift());
     },
 
     // The lesson waits: it sleeps until the time is up or input arrives.
@@ -120,6 +132,16 @@ mergeInto(LibraryManager.library, {
       HEAPF64[(numbers >> 3) + i] = Number(event.numbers[i]) || 0;
     stringToUTF8(event.text, text, capacity);
     return event.kind;
+  },
+
+  web_event_points__deps: ['$LessonInput'],
+  web_event_points: function (points, capacity) {
+    const taken = LessonInput.taken;
+    const all = taken ? taken.points : [];
+    const count = Math.min(all.length, capacity);
+    for (let i = 0; i < count; i++)
+      HEAPF64[(points >> 3) + i] = Number(all[i]) || 0;
+    return count;
   },
 
   web_quiet_after__deps: ['$LessonInput'],

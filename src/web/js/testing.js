@@ -8,17 +8,20 @@
 //   busy()            the lesson runs: a handler, or an animation's wait
 //   deepestWait       the most waits in progress at which the lesson took an
 //                     event, once trackWaits() has been called
-//   post(kind, numbers, text, merges)
+//   post(kind, numbers, text, merges, points)
 //                     queues a raw event as the page's handlers do; Kind
 //                     names the kinds (web/Boundary.h)
 //   contract          the numbers the page shares with the C++ ($LessonContract)
 //   watchDraws(see)   see(ops) sees every display list the canvas runs
 //   canvas(), texts(), ascentPerPixel()
 //                     the plane's canvas, its texts by number, the face's ascent
+//   inkLayers()       the canvases of the finished marks and of the mark being written
+//   captureSaves()    the pictures handed in are kept in saved ({name, url}: a
+//                     data URL of the PNG) instead of going to a share sheet
 //   problems()        the page's log of problems
 //   abort(what)       makes the lesson stop inside, as a fault in it would
 mergeInto(LibraryManager.library, {
-  $LessonTest__deps: ['$LessonInput', '$LessonCanvas', '$LessonContract'],
+  $LessonTest__deps: ['$LessonInput', '$LessonCanvas', '$LessonInk', '$LessonContract'],
   $LessonTest__postset: 'LessonTest.Kind = LessonContract.Event; ' +
     'LessonTest.contract = LessonContract;',
   $LessonTest: {
@@ -29,8 +32,8 @@ mergeInto(LibraryManager.library, {
     busy: function () {
       return LessonInput.busy;
     },
-    post: function (kind, numbers, text, merges) {
-      LessonInput.post(kind, numbers, text, merges);
+    post: function (kind, numbers, text, merges, points) {
+      LessonInput.post(kind, numbers, text, merges, points);
     },
     deepestWait: 0,
     // The waits in progress are read from the lesson as it takes each event.
@@ -63,6 +66,17 @@ mergeInto(LibraryManager.library, {
     },
     ascentPerPixel: function () {
       return LessonCanvas.ascentPerPixel;
+    },
+    inkLayers: function () {
+      return [LessonInk.finished, LessonInk.active];
+    },
+    saved: [],
+    captureSaves: function () {
+      LessonInk.deliver = function (file) {
+        const reader = new FileReader();
+        reader.onload = () => LessonTest.saved.push({ name: file.name, url: reader.result });
+        reader.readAsDataURL(file);
+      };
     },
     problems: function () {
       return Module['lessonNotice'].problems;

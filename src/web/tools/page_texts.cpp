@@ -27,6 +27,7 @@
 #include "lesson/plane/PlaneTexts.h"
 #include "web/Boundary.h"
 #include "web/surface/CanvasSurface.h"
+#include "web/surface/InkList.h"
 
 namespace {
 
@@ -45,12 +46,11 @@ struct KindName {
   ControlKind kind;
   const char* name;
 };
-constexpr KindName kKindNames[] = {{ControlKind::kTextBox, "textBox"},
-                                   {ControlKind::kButton, "button"},
-                                   {ControlKind::kLabel, "label"},
-                                   {ControlKind::kCheckBox, "checkBox"},
-                                   {ControlKind::kPicture, "picture"}};
-static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::kPicture) + 1);
+constexpr KindName kKindNames[] = {
+    {ControlKind::kTextBox, "textBox"}, {ControlKind::kButton, "button"},
+    {ControlKind::kLabel, "label"},     {ControlKind::kCheckBox, "checkBox"},
+    {ControlKind::kPicture, "picture"}, {ControlKind::kToggle, "toggle"}};
+static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::kToggle) + 1);
 
 // A JSON string: quotes, backslashes and control characters escaped.
 std::string Quoted(std::string_view text) {
@@ -180,14 +180,23 @@ std::string PageTexts() {
          ",\n \"teacherGlyphs\": " + Quoted(TeacherGlyphs()) + "}\n";
 }
 
-std::string Contract() {
+// An operation table as the page reads it: "name: number, ..." and
+// "number: size, ...".
+template <class Rows>
+std::pair<std::string, std::string> OpTable(const Rows& rows) {
   std::string ops;
   std::string sizes;
-  for (const web::DisplayOpRow& op : web::kDisplayOps) {
+  for (const auto& op : rows) {
     ops += std::string(ops.empty() ? "" : ", ") + op.name + ": " + std::to_string(op.op);
     sizes += std::string(sizes.empty() ? "" : ", ") + std::to_string(op.op) + ": " +
              std::to_string(op.size);
   }
+  return {ops, sizes};
+}
+
+std::string Contract() {
+  const auto [ops, sizes] = OpTable(web::kDisplayOps);
+  const auto [inkOps, inkSizes] = OpTable(web::kInkOps);
   std::string events;
   for (const WebEventName& e : kWebEvents)
     events += std::string(events.empty() ? "" : ", ") + e.name + ": " + std::to_string(e.kind);
@@ -206,9 +215,14 @@ std::string Contract() {
          "    Op: {" +
          ops + "},\n    opSize: {" + sizes +
          "},\n"
+         "    // The ink list's operations, and the numbers each takes, its own included.\n"
+         "    InkOp: {" +
+         inkOps + "},\n    inkOpSize: {" + inkSizes +
+         "},\n"
          "    // The kinds of input event the page queues, and the numbers an event holds.\n"
          "    Event: {" +
          events + "},\n    eventNumbers: " + std::to_string(kEventNumbers) +
+         ", eventPoints: " + std::to_string(kEventPoints) +
          ",\n"
          "    ControlKind: {" +
          kinds + "},\n  },\n});\n";

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QTest>
 
 #include "desktop/support/Window.h"
@@ -20,6 +21,15 @@ class AccessTest : public QObject {
                  QString::fromStdString(l.form.Picture1.Description()));
     QCOMPARE(l.W(l.form.Picture1)->accessibleName(), QStringLiteral("座標平面"));
     QCOMPARE(l.W(l.form.Text1)->accessibleName(), QStringLiteral("傾き a"));
+    // A tool's button reads as a button, pressed while its mode is on.
+    l.W(l.form.PenColour[1])->click();
+    for (const auto& [tool, on] :
+         {std::pair{&l.form.PenColour[1], true}, {&l.form.EraserTool, false}}) {
+      const QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(l.W(*tool));
+      QCOMPARE(reader->role(), QAccessible::Button);
+      QVERIFY(reader->state().checkable);
+      QCOMPARE(reader->state().pressed, on);
+    }
     l.W(l.form.Command3[0])->click();
     for (const Button& b : l.form.Command3) {
       QCOMPARE(l.W(b)->accessibleDescription(), QString::fromStdString(b.Description()));

@@ -23,11 +23,9 @@ class WindowTest : public QObject {
   void controlsStandAsLaidOut() {
     LessonWindow window;
     window.show();
-    const std::map<ControlKind, const char*> kinds{{kTextBox, "QLineEdit"},
-                                                   {kButton, "QPushButton"},
-                                                   {kLabel, "QLabel"},
-                                                   {kCheckBox, "QCheckBox"},
-                                                   {kPicture, "lesson::PictureBox"}};
+    const std::map<ControlKind, const char*> kinds{
+        {kTextBox, "QLineEdit"},  {kButton, "QPushButton"}, {kLabel, "QLabel"},
+        {kCheckBox, "QCheckBox"}, {kToggle, "QPushButton"}, {kPicture, "lesson::PictureBox"}};
     for (std::size_t row = 0; row < kControls.size(); ++row) {
       Control& control = window.Form().Controls().At(row);
       const ControlView v = window.Form().ViewOf(control, Arrangement::kLandscape);
@@ -68,8 +66,10 @@ class WindowTest : public QObject {
     const Form1& f = window.Form();
     QCOMPARE(QApplication::focusWidget(), window.WidgetOf(f.Text1));
     const std::vector<const Control*> order{
-        &f.Text2,       &f.Command5,    &f.Command2, &f.Command1,    &f.Picture1, &f.Command3[0],
-        &f.Command3[1], &f.Command3[2], &f.Check2,   &f.Command3[3], &f.Text1};
+        &f.Text2,       &f.Command5,     &f.Command2,     &f.Command1,     &f.Picture1,
+        &f.Command3[0], &f.Command3[1],  &f.Command3[2],  &f.Check2,       &f.Command3[3],
+        &f.PenTool,     &f.PenColour[0], &f.PenColour[1], &f.PenColour[2], &f.EraserTool,
+        &f.SavePicture, &f.Text1};
     for (const Control* next : order) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), window.WidgetOf(*next));

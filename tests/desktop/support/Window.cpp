@@ -6,6 +6,7 @@ WindowLesson::WindowLesson() {
   form.SetSurface(&surface);
   window.SetPacer(&fakePacer);
   window.SetEndAction({});
+  window.SetSaveAction({});
 }
 
 void WindowLesson::Graph(const char* a, const char* b) {

@@ -24,8 +24,9 @@ class FakePacer final : public Pacer {
   void RunQueuedInput() override { record.RunQueuedInput(); }
 };
 
-// A lesson window whose drawing is recorded (and still painted) and whose
-// waits are instantaneous and recorded.
+// A lesson window whose drawing is recorded (and still painted), whose
+// waits are instantaneous and recorded, and whose picture handed in goes no
+// further than the clipboard.
 struct WindowLesson {
   LessonWindow window;
   Form1& form = window.Form();

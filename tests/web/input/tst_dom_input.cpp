@@ -15,11 +15,20 @@ class DomInputTest : public QObject {
  private slots:
   void pointerEvents_data() {
     QTest::addColumn<QString>("type");
-    QTest::addColumn<QList<double>>("raw");  // button, buttons, shift, ctrl, alt, clientX, clientY
+    // button, buttons, shift, ctrl, alt, clientX, clientY[, pointerId, trail...]
+    QTest::addColumn<QList<double>>("raw");
     QTest::addColumn<QList<double>>("box");  // the canvas's left, top, width
     QTest::addColumn<bool>("taken");
     QTest::addColumn<PointerEvent>("event");
     const QList<double> plane{0, 0, 640};  // the canvas at 640 CSS pixels in the corner
+    const auto up = [](PointerEvent e) {
+      e.up = true;
+      return e;
+    };
+    PointerEvent pen{Action::kMove, 1, 0, 5, 6};
+    pen.kind = PointerKind::kPen;
+    pen.id = 3;
+    pen.trail = {{1, 2}, {3, 4}};
     QTest::newRow("main button down")
         << "pointerdown" << QList<double>{0, 1, 0, 0, 0, 10.5, 20} << plane << true
         << PointerEvent{Action::kPress, 1, 0, 10.5f, 20};
@@ -40,9 +49,14 @@ class DomInputTest : public QObject {
         << PointerEvent{Action::kRelease, 2, 0, 5, 5};
     QTest::newRow("up, far beyond the plane")
         << "pointerup" << QList<double>{0, 0, 0, 0, 0, -700, 9e40} << plane << true
-        << PointerEvent{Action::kRelease, 1, 0, -700, 3.4028235e38f};
+        << up(PointerEvent{Action::kRelease, 1, 0, -700, 3.4028235e38f});
     QTest::newRow("cancel") << "pointercancel" << QList<double>{-1, 0, 0, 0, 0, 1, 1} << plane
-                            << true << PointerEvent{Action::kRelease, 0, 0, 1, 1};
+                            << true << up(PointerEvent{Action::kRelease, 0, 0, 1, 1});
+    // The pointer's kind and id follow the type; a move's coalesced points,
+    // client x and y in turn, come before its own.
+    QTest::newRow("a pen's move with its coalesced points")
+        << "pointermove pen" << QList<double>{-1, 1, 0, 0, 0, 5, 6, 3, 1, 2, 3, 4} << plane << true
+        << pen;
     QTest::newRow("the plane shown at half size, beside a margin")
         << "pointermove" << QList<double>{-1, 1, 0, 0, 0, 260, 210} << QList<double>{100, 50, 320}
         << true << PointerEvent{Action::kMove, 1, 0, 320, 320};
@@ -60,7 +74,8 @@ class DomInputTest : public QObject {
     QFETCH(PointerEvent, event);
     const auto e =
         PointerFromDom(type.toStdString(), int(raw[0]), int(raw[1]), raw[2] != 0, raw[3] != 0,
-                       raw[4] != 0, raw[5], raw[6], CanvasBox{box[0], box[1], box[2]});
+                       raw[4] != 0, raw[5], raw[6], CanvasBox{box[0], box[1], box[2]}, raw.value(7),
+                       std::vector<double>(raw.begin() + std::min(8, int(raw.size())), raw.end()));
     QCOMPARE(e.has_value(), taken);
     if (taken)
       QVERIFY(*e == event);

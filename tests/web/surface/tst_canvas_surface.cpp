@@ -151,6 +151,8 @@ class CanvasHost final : public Host {
   void ControlChanged(Control&) override {}
   void FocusChanged() override {}
   void PictureChanged() override { picture->Flush(); }
+  void InkChanged(const InkUpdate&) override {}
+  void SavePicture(const std::string&) override {}
   void Announce(const std::string&) override {}
   void StartQuietInterval(std::int32_t) override {}
 };
