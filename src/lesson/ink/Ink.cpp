@@ -58,7 +58,6 @@ void Ink::Begin(InkPoint at, Colour colour, float width, std::int16_t unitPx) {
   ++points_;
   writing_ = true;
   Record(Action{Kind::kAdded, strokes_.back().id, {}});
-  Changed();
 }
 
 void Ink::Extend(InkPoint to) {

@@ -173,14 +173,20 @@ class InkTest : public QObject {
   void sizesAndReset() {
     Lesson l;
     Swipe(l.form, Kind::kPen, 1, {420, 320}, {470, 320});  // (2, 0) to (3, 0)
-    l.Click(l.form.Command3[2]);                           // 25 pixels per unit
-    const InkPath path = *l.host.inkUpdates.back().finished.begin();
+    Swipe(l.form, Kind::kPen, 1, {100, 100}, {120, 100});
+    // A mark finished is stroked once onto what the layer holds: only the
+    // very first update draws the layer afresh.
+    QCOMPARE(std::count_if(l.host.inkUpdates.begin(), l.host.inkUpdates.end(),
+                           [](const InkUpdate& u) { return u.redraw; }),
+             1);
+    l.Click(l.form.Command3[2]);  // 25 pixels per unit
+    const InkPath path = l.host.inkUpdates.back().finished.front();
     QCOMPARE(path.ops.back().to, (InkPoint{395, 320}));
     QVERIFY(l.host.inkUpdates.back().redraw);
     l.Click(l.form.Command2);
     QVERIFY(l.form.Marks().Strokes().empty());
     l.Click(l.form.UndoInk);
-    QCOMPARE(l.form.Marks().Strokes().size(), std::size_t{1});
+    QCOMPARE(l.form.Marks().Strokes().size(), std::size_t{2});
   }
 
   // The picture's name: the equation as typed, valid on every system.
