@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in release mode and prints one table: the drag move
 # (the move handler and the repaint of its picture) against a naive renderer
-# of the same scene, start-up and memory against a bare window with the same
-# controls, and the processor time while line A animates. Medians; figures
+# of the same scene, writing with the pen (a move to its ink painted, and a
+# whole frame while writing) against a bare image on which a painter draws
+# the same points as line segments, start-up and memory against a bare window
+# with the same controls, and the processor time while line A animates. Medians; figures
 # from one run side by side. The last line reads
 # "drag move N us, naive floor M us, ratio R" for the worst case at ratio 1.
 set -euo pipefail
@@ -11,7 +13,7 @@ source scripts/common.sh
 
 install_missing "${BUILD_PACKAGES[@]}"
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench --target bench_drag bench_startup bench_pause_cpu >/dev/null
+cmake --build build-bench --target bench_drag bench_ink bench_startup bench_pause_cpu >/dev/null
 export QT_QPA_PLATFORM=offscreen
 bin=build-bench/bench
 
@@ -20,6 +22,8 @@ field() { awk -v label="$1" -v n="$2" 'index($0, label) { split(substr($0, index
 
 one=$("$bin/bench_drag" 2>/dev/null)
 two=$(QT_SCALE_FACTOR=2 "$bin/bench_drag" 2>/dev/null)
+ink1=$("$bin/bench_ink" 2>/dev/null)
+ink2=$(QT_SCALE_FACTOR=2 "$bin/bench_ink" 2>/dev/null)
 
 # Start-up: alternate the two windows, nine runs each, and take the medians.
 bare=() lesson=()
@@ -61,6 +65,22 @@ row "  whole frame, one batched painter, ratio 2" "$batched2" us "$naive2" "naiv
 row "default-size drag move (50 px, line A, k 1)" "$usual1" us "$naive1" "naive floor, ratio 1"
 row "naive floor, pixel ratio 1" "$naive1" us "$naive1" "itself"
 row "naive floor, pixel ratio 2" "$naive2" us "$naive1" "naive floor, ratio 1"
+# ink LABEL N OUTPUT: the median (N = 1) or worst (N = 4) figure of a line of bench_ink.
+ink() { field "$1" "$2" <<<"$3"; }
+for r in 1 2; do
+  out=ink$r
+  out=${!out}
+  floor=$(ink "floor (segment)" 1 "$out")
+  floor_worst=$(ink "floor (segment)" 4 "$out")
+  row "pen move to its ink painted, ratio $r" "$(ink "ink move to paint" 1 "$out")" us "$floor" \
+    "segment floor, ratio $r"
+  row "  its worst move, ratio $r" "$(ink "ink move to paint" 4 "$out")" us "$floor_worst" \
+    "worst segment, ratio $r"
+  row "  whole-plane frame while writing, ratio $r" "$(ink "whole-plane frame" 1 "$out")" us "$floor" \
+    "segment floor, ratio $r"
+  row "  its worst frame, ratio $r" "$(ink "whole-plane frame" 4 "$out")" us "$floor_worst" \
+    "worst segment, ratio $r"
+done
 awk -v l="$lesson_ms" -v b="$bare_ms" \
   'BEGIN { printf "%-44s %10.1f %-3s %8.3f  of bare window (%.1f ms)\n", "start-up to the first complete paint", l, "ms", l / b, b }'
 awk -v l="$lesson_kb" -v b="$bare_kb" \

@@ -46,6 +46,12 @@ std::unique_ptr<QWidget> BareWindow(QWidget*& picture) {
       case lesson::ControlKind::kButton:
         w = new QPushButton(text, window.get());
         break;
+      case lesson::ControlKind::kToggle: {
+        auto* toggle = new QPushButton(text, window.get());
+        toggle->setCheckable(true);
+        w = toggle;
+        break;
+      }
       case lesson::ControlKind::kLabel:
         w = new QLabel(text, window.get());
         break;

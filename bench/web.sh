@@ -5,8 +5,10 @@
 # complete paint of the plane with a cold and a warm cache, the same in a
 # fresh browser under six-fold CPU throttling and without, each against a bare
 # page that paints the plane's grid, a drag move of the slope triangle against
-# a naive canvas renderer of the same scene at pixel ratio 1 and 2, and the
-# main thread's time while line A animates. Medians; the last line reads
+# a naive canvas renderer of the same scene at pixel ratio 1 and 2, the main
+# thread's time while line A animates, and a pen's move to its ink on screen
+# against a bare canvas, with the frame times while writing, unthrottled and
+# six-fold throttled. Medians; the last line reads
 # "web drag move N us, naive floor M us, ratio R" for the worst case at ratio 1.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -148,5 +148,80 @@ window.lessonBench = (function () {
     return { us: median(us), marks: marks(scene.ops) };
   }
 
-  return { drag: drag, naive: naive };
+  // A pen pressed, moved (its moves merge) or lifted at plane pixels (x, y),
+  // as the page's canvas posts it, with no coalesced points.
+  const pen = (type, x, y) => {
+    const r = test.canvas().getBoundingClientRect();
+    const perPixel = r.width / test.contract.planeSide;
+    test.post(Kind.pointer, [type === 'pointermove' ? -1 : 0, type === 'pointerup' ? 0 : 1,
+                             false, false, false, r.left + x * perPixel, r.top + y * perPixel,
+                             r.left, r.top, r.width, 2],
+              type + ' pen', type === 'pointermove', []);
+  };
+
+  // Times count moves; move(i) posts or draws the i-th and gives the context
+  // read back to finish it. Latencies in microseconds; paced, also the
+  // milliseconds between the animation frames of the moves.
+  async function writing(count, paced, move) {
+    const us = [], ms = [];
+    for (let i = 1, last = null; i <= count; ++i) {
+      const at = await (paced ? frame() : settle());
+      if (paced && last !== null)
+        ms.push(at - last);
+      last = at;
+      const start = performance.now();
+      rasterise(move(i));
+      us.push((performance.now() - start) * 1000);
+    }
+    return { us: median(us.slice()), worstUs: Math.max(...us), ms: paced ? median(ms.slice()) : 0,
+             worstMs: Math.max(0, ...ms), over33: ms.filter((t) => t > 33).length };
+  }
+
+  // count moves of a pen writing a spiral out from the plane's centre, 3
+  // plane pixels apart as a hand writes: the lesson's handler, its ink list
+  // run on the active layer and that layer's rasterisation; moves the lesson
+  // did not take at once are counted, and there must be ink under the last.
+  // The floor: the same points, one round-capped segment per move, on a bare
+  // canvas of the plane's backing size laid over the plane as the layers
+  // are. The mark is left; the page is loaded afresh for the next run.
+  async function ink(count, paced) {
+    await idle();
+    const side = test.contract.planeSide;
+    const points = [];
+    for (let turn = 0; points.length <= count; turn += 3 / (24 + 2 * turn))
+      points.push([side / 2 + (24 + 2 * turn) * Math.cos(turn),
+                   side / 2 + (24 + 2 * turn) * Math.sin(turn)]);
+    const active = test.inkLayers()[1];
+    const layer = active.getContext('2d');
+    let late = 0;
+    pen('pointerdown', ...points[0]);
+    await idle();
+    const lesson = await writing(count, paced, (i) => {
+      pen('pointermove', ...points[i]);
+      late += !test.idle() && !test.busy() ? 1 : 0;
+      return layer;
+    });
+    const unit = active.width / side;
+    const inked = layer.getImageData(...points[count].map((v) => Math.floor(v * unit)), 1, 1)
+      .data[3] > 0;
+    await settle();
+    pen('pointerup', ...points[count]);
+    await idle();
+    const bare = active.cloneNode();
+    active.after(bare);
+    const ctx = bare.getContext('2d');
+    Object.assign(ctx, { lineCap: 'round', strokeStyle: '#000000', lineWidth: 4 });
+    ctx.setTransform(unit, 0, 0, unit, 0, 0);
+    const floor = await writing(count, paced, (i) => {
+      ctx.beginPath();
+      ctx.moveTo(...points[i - 1]);
+      ctx.lineTo(...points[i]);
+      ctx.stroke();
+      return ctx;
+    });
+    bare.remove();
+    return { ink: lesson, floor: floor, late: late, inked: inked };
+  }
+
+  return { drag: drag, naive: naive, ink: ink };
 })();

@@ -3,10 +3,12 @@
 from navigation to the first complete paint of the plane, the same in a
 fresh browser under six-fold CPU throttling (a low-end Chromebook) and
 without, against a bare page that paints the plane's grid, a drag move of
-the slope triangle against a naive renderer of the same scene, and the main
-thread's time while line A animates. Medians; its last line reads
-"web drag move N us, naive floor M us, ratio R" for the worst case at pixel
-ratio 1.
+the slope triangle against a naive renderer of the same scene, the main
+thread's time while line A animates, and a pen's move to its ink on screen
+against a bare canvas, with the frame times while writing, unthrottled and
+six-fold throttled. Medians; its last line reads "web drag move N us, naive
+floor M us, ratio R" for the worst case at pixel ratio 1. With --ink-only
+it prints the ink's rows alone.
 """
 import gzip
 import os
@@ -159,6 +161,47 @@ def drag(dpr, server):
     return {key: f["us"] for key, f in figures.items()}, marks, problems
 
 
+def ink(server):
+    """In one browser, a fresh lesson at each CPU rate: MOVES pen moves
+    writing, each at an animation frame of its own, and the bare canvas
+    floor. Figures by rate, and problems."""
+    page = Page("chromium")
+    figures, problems = {}, []
+    try:
+        for rate in (1, SLOW_CPU):
+            page.open(server.url)
+            page.driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": rate})
+            figures[rate] = in_page(page, "ink(%d, true)" % MOVES)
+            problems += page.problems()
+    finally:
+        page.quit()
+    for rate, f in figures.items():
+        if f["late"]:
+            problems.append("%d pen moves at %dx CPU were not inked as they were posted"
+                            % (f["late"], rate))
+        if not f["inked"]:
+            problems.append("no ink under the pen at %dx CPU" % rate)
+    worst = figures[SLOW_CPU]["ink"]["worstMs"]
+    if worst > 33:
+        problems.append("a frame while writing at %dx CPU took %.1f ms, over 33 ms"
+                        % (SLOW_CPU, worst))
+    return figures, problems
+
+
+def ink_rows(figures):
+    """The ink's rows of the table, by CPU rate."""
+    for rate, f in sorted(figures.items()):
+        pen, bare = f["ink"], f["floor"]
+        row("ink: move to ink on screen, %dx CPU" % rate, "%.0f" % pen["us"], "us",
+            pen["us"] / bare["us"], "of a bare canvas's %.0f us" % bare["us"])
+        row("  worst", "%.0f" % pen["worstUs"], "us", pen["worstUs"] / bare["worstUs"],
+            "of a bare canvas's worst %.0f us" % bare["worstUs"])
+        row("  frames while writing, paced, %dx CPU" % rate, "%.1f" % pen["ms"], "ms",
+            pen["ms"] / bare["ms"], "of a bare canvas's %.1f ms; worst %.1f ms, %d over 33 ms"
+            " (bare %.1f ms, %d)" % (bare["ms"], pen["worstMs"], pen["over33"],
+                                     bare["worstMs"], bare["over33"]))
+
+
 def main_thread(page, url):
     """The share of wall time the page's main thread spends in tasks while
     line A of y = 2/3 x + 1 animates (Quick off, default size), and that of
@@ -190,6 +233,16 @@ def row(what, value, unit, ratio, against):
 
 
 def main():
+    if "--ink-only" in sys.argv[1:]:
+        tested = Server(TEST_DIST, ISOLATED)
+        try:
+            figures, problems = ink(tested)
+        finally:
+            tested.stop()
+        ink_rows(figures)
+        for p in problems:
+            print("problem: %s" % p)
+        return
     files = sorted(f for f in DIST.rglob("*") if f.is_file())
     raw = sum(f.stat().st_size for f in files) / 1000
     packed = {f.relative_to(DIST).as_posix(): gzipped(f) for f in files}
@@ -217,6 +270,8 @@ def main():
         one, marks, found = drag(1, tested)
         problems += found
         two, _, found = drag(2, tested)
+        problems += found
+        inking, found = ink(tested)
         problems += found
     finally:
         server.stop()
@@ -272,6 +327,7 @@ def main():
         task / TARGETS["main_thread"], "of target %d %% of wall time" % TARGETS["main_thread"])
     row("  renderer's processor time, all its threads", "%.2f" % process, "%", process / 100,
         "of one core")
+    ink_rows(inking)
     for p in problems:
         print("problem: %s" % p)
     worst, naive = one["move", False], one["naive", False]
