@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "Timing.h"
 #include "desktop/app/Fonts.h"
 #include "desktop/app/LessonWindow.h"
 #include "desktop/support/ReferenceSurface.h"
@@ -29,15 +30,7 @@ namespace {
 constexpr int kMoves = 300;
 
 double MedianMicroseconds(int runs, const std::function<void(int)>& run) {
-  std::vector<double> us;
-  QElapsedTimer clock;
-  for (int i = 0; i < runs; ++i) {
-    clock.start();
-    run(i);
-    us.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e3);
-  }
-  std::sort(us.begin(), us.end());
-  return us[us.size() / 2];
+  return lesson::bench::Measure(runs, run).median;
 }
 
 // Sets up a lesson and picks the triangle up; worst: 14 px/unit, line A and

@@ -16,6 +16,7 @@
 #include <functional>
 #include <vector>
 
+#include "Timing.h"
 #include "desktop/app/LessonWindow.h"
 #include "desktop/surface/PictureBox.h"
 #include "lesson/surface/Numeric.h"
@@ -31,22 +32,8 @@ namespace {
 // the most.
 constexpr int kMoves = 1500;
 
-struct Times {
-  double median = 0;
-  double worst = 0;
-};
-
-Times Measure(int runs, const std::function<void(int)>& run) {
-  std::vector<double> us;
-  QElapsedTimer clock;
-  for (int i = 0; i < runs; ++i) {
-    clock.start();
-    run(i);
-    us.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e3);
-  }
-  std::sort(us.begin(), us.end());
-  return {us[us.size() / 2], us.back()};
-}
+using lesson::bench::Measure;
+using lesson::bench::Times;
 
 // A wave across the plane, a few pixels a move, as a quick hand writes.
 QPointF PointAt(int i) {
