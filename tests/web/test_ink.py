@@ -55,7 +55,7 @@ def test_a_pen_writes_and_a_finger_drags(page, server):
     assert not ink_at(page, 500, 500)
     assert page.js(PLANE_HASH) == plane
     page.says("書き込み 1 本")
-    page.drag([(320, 320), (360, 300)])
+    page.drag([(320, 320), (360, 300)], touch=page.engine == "chromium")  # a finger
     page.idle()
     page.says("始点 (0.8, 0.4)")
     assert ink_at(page, 150, 125) and page.problems() == []
