@@ -12,6 +12,7 @@
 #include "desktop/app/LessonWindow.h"
 #include "desktop/plane/EventLoopPacer.h"
 #include "desktop/surface/PictureBox.h"
+#include "lesson/ink/InkTexts.h"
 
 namespace lesson {
 
@@ -81,7 +82,8 @@ void LessonWindow::SaveToChosenFile(const QImage& image, const QString& fileName
   if (!path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
     path += QStringLiteral(".png");
   if (!image.save(path, "PNG"))
-    QMessageBox::warning(this, title, QDir::toNativeSeparators(path));
+    QMessageBox::warning(this, title,
+                         QString::fromUtf8(kSaveFailed) + "\n" + QDir::toNativeSeparators(path));
 }
 
 // Setting the plane's description sends the toolkit's description-changed

@@ -6,6 +6,10 @@
 
 namespace lesson {
 
+// What the desktop says where the picture could not be written to the file
+// the pupil chose (the file's path follows).
+inline constexpr const char* kSaveFailed = "画像を保存できませんでした。";
+
 // What the plane's description adds of the marks on it: how many there are
 // (nothing while there are none).
 std::string DescribeInk(std::size_t marks);
