@@ -54,22 +54,16 @@ class InkTest : public QObject {
   void marksAndUndo_data() {
     QTest::addColumn<QString>("script");  // w: write at y = 100 * n; eN: erase at y = 100 * N
     QTest::addColumn<QString>("ids");
-    QTest::newRow("written") << "w w w"
-                             << "1 2 3";
-    QTest::newRow("the last undone") << "w w u"
-                                     << "1";
-    QTest::newRow("erased by a touch") << "w w w e2"
-                                       << "1 3";
-    QTest::newRow("an erasure undone") << "w w w e2 u"
-                                       << "1 2 3";
-    QTest::newRow("cleared") << "w w c"
-                             << "";
-    QTest::newRow("a clearing undone") << "w w c u"
-                                       << "1 2";
-    QTest::newRow("back through all") << "w w e1 c u u u u"
-                                      << "";
-    QTest::newRow("nothing to undo") << "u w"
-                                     << "1";
+    // clang-format off
+    QTest::newRow("written") << "w w w" << "1 2 3";
+    QTest::newRow("the last undone") << "w w u" << "1";
+    QTest::newRow("erased by a touch") << "w w w e2" << "1 3";
+    QTest::newRow("an erasure undone") << "w w w e2 u" << "1 2 3";
+    QTest::newRow("cleared") << "w w c" << "";
+    QTest::newRow("a clearing undone") << "w w c u" << "1 2";
+    QTest::newRow("back through all") << "w w e1 c u u u u" << "";
+    QTest::newRow("nothing to undo") << "u w" << "1";
+    // clang-format on
   }
   void marksAndUndo() {
     QFETCH(QString, script);
