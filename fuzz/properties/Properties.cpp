@@ -171,6 +171,7 @@ class NoWaitHost final : public Host {
   void RunQueuedInput() override {}
   void End() override {}
   void ControlChanged(Control&) override {}
+  void FitChanged(const WindowFit&) override {}
   void FocusChanged() override {}
   void PictureChanged() override {}
   void InkChanged(const InkUpdate&) override {}

@@ -90,6 +90,7 @@ void Lesson::Graph(const char* a, const char* b) {
 void Lesson::Clear() {
   surface.calls.clear();
   pacer.waits.clear();
+  host.selected.clear();
 }
 
 namespace {

@@ -91,12 +91,20 @@ class TestHost final : public Host {
   int quietIntervals = 0;              // quiet intervals asked for
   std::vector<InkUpdate> inkUpdates;   // what the ink's layers were told
   std::vector<std::string> saved;      // the names of the pictures handed in
+  int controlNotices = 0;
+  std::vector<WindowFit> fits;        // the fits told
+  std::vector<std::size_t> selected;  // the boxes whose text a view selected
 
   double NowMs() override { return wait.NowMs(); }
   bool SleepUntil(double deadline) override { return wait.SleepUntil(deadline); }
   void RunQueuedInput() override { wait.RunQueuedInput(); }
   void End() override { ended = true; }
-  void ControlChanged(Control&) override {}
+  void ControlChanged(Control& control) override {
+    ++controlNotices;
+    if (wait.form != nullptr && wait.form->ViewOf(control).selectAll)
+      selected.push_back(control.Row());
+  }
+  void FitChanged(const WindowFit& fit) override { fits.push_back(fit); }
   void FocusChanged() override {}
   void PictureChanged() override { ++pictureNotices; }
   void InkChanged(const InkUpdate& update) override { inkUpdates.push_back(update); }

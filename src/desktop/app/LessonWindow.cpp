@@ -42,7 +42,7 @@ LessonWindow::LessonWindow(QWidget* parent)
   BuildControls();
   NameControls();
   ConnectHandlers();
-  form_->Start();
+  form_->Start(width(), height());
 }
 
 // The window closes as its widget part goes: the focus it loses then is no
@@ -116,7 +116,7 @@ Control* LessonWindow::ModelOf(const QWidget* widget) const {
 // the widget. Texts and ticks go through the widgets' own properties.
 void LessonWindow::Show(Control& control) {
   QWidget* widget = widgets_.at(control.Row());
-  const ControlView v = form_->ViewOf(control, arrangement_);
+  const ControlView v = form_->ViewOf(control);
   ++showing_;
   if (v.enabled && widget->isEnabled() != *v.enabled)
     widget->setEnabled(*v.enabled);

@@ -83,6 +83,9 @@ class LessonWindow final : public QWidget, private Host {
   void Announce(const std::string& planeDescription) override;
   void StartQuietInterval(std::int32_t ms) override;
   void ControlChanged(Control& control) override;
+  // Scales the controls and the plane to the lesson's new fit
+  // (scaling/WindowScaling.cpp).
+  void FitChanged(const WindowFit& fit) override;
   void FocusChanged() override;
   void PictureChanged() override;
   void InkChanged(const InkUpdate& update) override;
@@ -112,9 +115,7 @@ class LessonWindow final : public QWidget, private Host {
   QMetaObject::Connection focusTracking_;
   int showing_ = 0;          // a model is being shown: the widgets' signals are ours
   bool fullScreen_ = false;  // F11 has asked for full screen
-  // The controls beside the plane, or beneath it in a window taller than wide.
-  Arrangement arrangement_ = Arrangement::kLandscape;
-  QRect normalGeometry_;  // the window's place before full screen
+  QRect normalGeometry_;     // the window's place before full screen
 };
 
 }  // namespace lesson

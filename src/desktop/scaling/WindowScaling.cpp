@@ -15,14 +15,17 @@
 
 namespace lesson {
 
+// The lesson fits itself to the new size and, while it is shown, tells the
+// window of a new fit.
 void LessonWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  const auto [arrangement, scale] = FitWindow(width(), height());
-  if (arrangement != arrangement_) {
-    arrangement_ = arrangement;
-    for (std::size_t row = 0; row < kControlCount; ++row)
-      Show(form_->Controls().At(row));
-  }
+  form_->Resize(width(), height());
+}
+
+// Every control already stands at its place in the new arrangement; the
+// whole is scaled to the new size.
+void LessonWindow::FitChanged(const WindowFit& fit) {
+  const WindowScale& scale = fit.scale;
   // A new style sheet repolishes the box and resets its font: it comes
   // before the fonts are set, and only when the spacing changes.
   const QString spacing = CheckBoxStyle(scale.Length(kCheckBoxSpacing));

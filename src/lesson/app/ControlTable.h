@@ -88,6 +88,9 @@ inline constexpr Colour kBlack{0, 0, 0};
 // The face the controls ask for; a front-end maps it to the Japanese gothic
 // face it has (IPAPGothic, shipped with the lesson).
 inline constexpr const char* kControlFace = "ＭＳ Ｐゴシック";
+// The name of the subset of that face a browser's page ships and asks for
+// (a font made from it may not carry its name).
+inline constexpr const char* kPageFace = "LessonGothic";
 // The window's font for controls without one of their own (fontPoints 0).
 inline constexpr double kDefaultFontPoints = 9;
 // The pixel size of a control's font given in points (0: the window's).

@@ -104,12 +104,6 @@ void TextBox::SelectAll() {
   Changed();
 }
 
-bool TextBox::TakeSelectAll() {
-  const bool asked = selectAll_;
-  selectAll_ = false;
-  return asked;
-}
-
 void CheckBox::SetChecked(bool checked) {
   if (checked_ == checked)
     return;
@@ -117,7 +111,7 @@ void CheckBox::SetChecked(bool checked) {
   Changed();
 }
 
-ControlView TakeView(Control& control) {
+ControlView ModelView(const Control& control) {
   const ControlRow& entry = control.Entry();
   ControlView v;
   v.visible = control.Visible();
@@ -132,10 +126,10 @@ ControlView TakeView(Control& control) {
       break;
     }
     case ControlKind::kTextBox: {
-      auto& box = static_cast<TextBox&>(control);
+      const auto& box = static_cast<const TextBox&>(control);
       v.enabled = box.Enabled();
       v.text = box.Text();
-      v.selectAll = box.TakeSelectAll();
+      v.selectAll = box.SelectAllAsked();
       break;
     }
     case ControlKind::kToggle:

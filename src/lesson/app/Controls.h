@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "lesson/app/ControlTable.h"
 #include "lesson/input/Input.h"
@@ -132,8 +133,10 @@ class TextBox final : public Control {
   void Received(std::string_view text, TextOrigin origin);
   // Asks the front-end to select the whole text.
   void SelectAll();
-  // Whether a selection of the whole text was asked for since the last call.
-  bool TakeSelectAll();
+  // Whether a selection of the whole text is asked for and not yet shown.
+  bool SelectAllAsked() const { return selectAll_; }
+  // The front-end has been shown the request: it is not made again.
+  void SelectionShown() { selectAll_ = false; }
 
  private:
   std::string text_;
@@ -200,7 +203,18 @@ struct ControlView {
   bool selectAll = false;  // a box's whole text is to be selected
 };
 
-// The control's view; a request to select a box's text is taken with it.
-ControlView TakeView(Control& control);
+// The control's view as its model stands, at its landscape place.
+ControlView ModelView(const Control& control);
+
+// The controls of a control array, one for each of ids, in their order.
+template <class Model, std::size_t N, std::size_t... I>
+std::array<Model, N> MakeControls(ControlSet& owner, const std::array<ControlId, N>& ids,
+                                  std::index_sequence<I...>) {
+  return {{Model(owner, ids[I])...}};
+}
+template <class Model, std::size_t N>
+std::array<Model, N> MakeControls(ControlSet& owner, const std::array<ControlId, N>& ids) {
+  return MakeControls<Model>(owner, ids, std::make_index_sequence<N>{});
+}
 
 }  // namespace lesson

@@ -23,24 +23,41 @@ Form1::Form1(Host& host, Surface& picture)
   shownDrawing_ = surface_->Drawn();
 }
 
-void Form1::Start() {
+void Form1::Start(int width, int height) {
   if (host_.IsOpen() || ending_)
     return;
+  fit_ = FitWindow(width, height);
   host_.Open();
-  for (std::size_t row = 0; row < kControlCount; ++row)
-    host_.ControlChanged(controls_.At(row));
+  ShowFit();
   host_.FocusChanged();
   announcer_.Start(Picture1.Description());
   shownDrawing_ = surface_->Drawn();
   host_.PictureChanged();
 }
 
-ControlView Form1::ViewOf(Control& control, Arrangement arrangement) {
-  ControlView view = TakeView(control);
+void Form1::Resize(int width, int height) {
+  if (ending_)
+    return;
+  const WindowFit fit = FitWindow(width, height);
+  if (fit == fit_)
+    return;
+  fit_ = fit;
+  ShowFit();
+}
+
+// Before the start and after the end the gate keeps all of it from the host.
+void Form1::ShowFit() {
+  for (std::size_t row = 0; row < kControlCount; ++row)
+    host_.ControlChanged(controls_.At(row));
+  host_.FitChanged(fit_);
+}
+
+ControlView Form1::ViewOf(const Control& control) const {
+  ControlView view = ModelView(control);
   const std::size_t row = control.Row();
-  view.place = Arranged(arrangement, row, view.place);
+  view.place = Arranged(fit_.arrangement, row, view.place);
   if (TakesTaps(row) && control.Id() != ControlId::kPicture1)
-    view.hitArea = hitAreas_[arrangement == Arrangement::kPortrait ? 1 : 0][row];
+    view.hitArea = hitAreas_[fit_.arrangement == Arrangement::kPortrait ? 1 : 0][row];
   return view;
 }
 

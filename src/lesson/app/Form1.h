@@ -37,10 +37,19 @@ class Form1 final {
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
-  // Once the front-end has bound every control and the picture: shows every
-  // control as it stands, the focus, the plane's first description and the
-  // picture. From here until the end every change is told to the host.
-  void Start();
+  // Once the front-end has bound every control and the picture: fits a
+  // window of width x height (the front-end's pixels) and shows every
+  // control in that fit, the fit itself, the focus, the plane's first
+  // description and the picture. From here until the end every change is
+  // told to the host.
+  void Start(int width = kFormWidth, int height = kFormHeight);
+  // The window was given a new size: the lesson chooses the arrangement and
+  // scale that fit it (FitWindow) and, where they differ from those in
+  // force, shows every control in the new fit and then tells the host of it.
+  // After the end nothing is told.
+  void Resize(int width, int height);
+  // The arrangement and scale the window is shown in.
+  const WindowFit& Fit() const { return fit_; }
 
  private:
   HostGate host_;        // the front-end, as the models reach it
@@ -52,11 +61,8 @@ class Form1 final {
   TextBox Text2{controls_, ControlId::kText2};       // b
   Button Command1{controls_, ControlId::kCommand1};  // "終了", quit
   Button Command2{controls_, ControlId::kCommand2};  // "初期画面(クリア)", initial screen
-  std::array<Button, 4> Command3{
-      {{controls_, ControlId::kCommand3_0},  // plane sizes "小" "中" "大" "特大"
-       {controls_, ControlId::kCommand3_1},
-       {controls_, ControlId::kCommand3_2},
-       {controls_, ControlId::kCommand3_3}}};
+  // The plane sizes "小" "中" "大" "特大".
+  std::array<Button, kSizeButtons.size()> Command3 = MakeControls<Button>(controls_, kSizeButtons);
   Button Command4{controls_, ControlId::kCommand4};  // "補助線B", hidden for good
   Button Command5{controls_, ControlId::kCommand5};  // "グラフをかく", draw the graph
   Button Command6{controls_, ControlId::kCommand6};  // its "消去", hidden for good
@@ -81,18 +87,18 @@ class Form1 final {
   Label Label8{controls_, ControlId::kLabel8};
   // The ink's tools (ink/).
   ToggleButton PenTool{controls_, ControlId::kPenTool};  // "ペン", writing on or off
-  std::array<ToggleButton, 3> PenColour{{{controls_, ControlId::kPenColour_0},    // black
-                                         {controls_, ControlId::kPenColour_1},    // green
-                                         {controls_, ControlId::kPenColour_2}}};  // orange
-  ToggleButton EraserTool{controls_, ControlId::kEraserTool};                     // "消しゴム"
-  Button UndoInk{controls_, ControlId::kUndoInk};                                 // "元に戻す"
-  Button ClearInk{controls_, ControlId::kClearInk};                               // "全部消す"
-  Button SavePicture{controls_, ControlId::kSavePicture};  // "画像で保存"
+  // The pen's colours, black, green and orange.
+  std::array<ToggleButton, kPenColourButtons.size()> PenColour =
+      MakeControls<ToggleButton>(controls_, kPenColourButtons);
+  ToggleButton EraserTool{controls_, ControlId::kEraserTool};  // "消しゴム"
+  Button UndoInk{controls_, ControlId::kUndoInk};              // "元に戻す"
+  Button ClearInk{controls_, ControlId::kClearInk};            // "全部消す"
+  Button SavePicture{controls_, ControlId::kSavePicture};      // "画像で保存"
 
-  // What a front-end shows of a control in the arrangement its client area
-  // calls for (FitWindow): the control's view, placed there, with its hit
-  // area there. A request to select a box's text is taken with it.
-  ControlView ViewOf(Control& control, Arrangement arrangement);
+  // What a front-end shows of a control in the window's fit: the control's
+  // view placed in the arrangement in force, with its hit area there, in
+  // the layout's pixels (the front-end scales them). Asking changes nothing.
+  ControlView ViewOf(const Control& control) const;
 
   // Every control by its row of the control table, and the focus.
   const ControlSet& Controls() const { return controls_; }
@@ -194,6 +200,8 @@ class Form1 final {
   void SetAnchorByRule();
   void SetStartValues();
   void EndProgram();
+  // Every control told in the fit in force, then the fit itself.
+  void ShowFit();
   // The accessible descriptions (access/), brought up to date after every
   // event, and the notice of what was drawn.
   void DescribeControls();
@@ -224,6 +232,7 @@ class Form1 final {
   bool resetPending_ = false;       // a reset clicked during a wait, to follow it
   std::uint64_t shownDrawing_ = 0;  // the picture's drawing count last told
   Announcer announcer_;             // of the plane's description
+  WindowFit fit_;                   // the arrangement and scale shown
   // Each control's hit area in the landscape and the portrait arrangement.
   std::array<std::array<PixelRect, kControlCount>, 2> hitAreas_;
   // The marks, what the front-end has drawn of them, and the tools.

@@ -7,6 +7,7 @@ namespace lesson {
 
 class Control;
 struct InkUpdate;
+struct WindowFit;
 
 // What the lesson asks of the screen it runs on. A front-end (the desktop
 // window, the browser page) implements this and nothing else of the lesson
@@ -37,9 +38,14 @@ class Host {
   virtual void End() = 0;
 
   // A control's model changed: its font, enabled or visible state, text (or
-  // a request to select it all, which the front-end takes), tick, place or
-  // description.
+  // a request to select it all), tick, place or description. The front-end
+  // shows the control's view (Form1::ViewOf) as it stands.
   virtual void ControlChanged(Control& control) = 0;
+  // The window was given a new size and the lesson fits it anew: another
+  // arrangement or scale (Form1::Resize). Every control has just been told
+  // in the new fit; the front-end scales its controls and the picture to it
+  // and draws afresh what it lost on the way (the picture, the ink's layers).
+  virtual void FitChanged(const WindowFit& fit) = 0;
   // The keyboard focus moved to another control, or to none (the window).
   virtual void FocusChanged() = 0;
   // Something was drawn on the picture since the last notice; it comes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lesson/app/Controls.h"
 #include "lesson/app/Host.h"
 
 namespace lesson {
@@ -22,9 +23,18 @@ class HostGate final : public Host {
   void RunQueuedInput() override { host_.RunQueuedInput(); }
   void End() override { host_.End(); }
 
+  // A request to select a box's whole text goes with the box's view once:
+  // after the front-end has been shown that view, it has been made.
   void ControlChanged(Control& control) override {
+    if (!open_)
+      return;
+    host_.ControlChanged(control);
+    if (control.Entry().kind == ControlKind::kTextBox)
+      static_cast<TextBox&>(control).SelectionShown();
+  }
+  void FitChanged(const WindowFit& fit) override {
     if (open_)
-      host_.ControlChanged(control);
+      host_.FitChanged(fit);
   }
   void FocusChanged() override {
     if (open_)

@@ -65,47 +65,48 @@ Ways FindWays(PixelRect box, int side, BaseSize window, const std::vector<PixelR
 
 std::array<PixelRect, kControls.size()> HitAreas(Arrangement arrangement) {
   const BaseSize window = SizeOf(arrangement);
-  const std::size_t planeRow = RowOf(ControlId::kPicture1);
   std::array<PixelRect, kControls.size()> areas{};
-  const PixelRect plane = BoxOf(arrangement, planeRow);
-  areas[planeRow] = plane;
-  const PixelRect frame{plane.left - kFocusFrameWidth, plane.top - kFocusFrameWidth,
-                        plane.width + 2 * kFocusFrameWidth, plane.height + 2 * kFocusFrameWidth};
+  const std::size_t planeRow = RowOf(ControlId::kPicture1);
+  areas[planeRow] = BoxOf(arrangement, planeRow);
 
-  std::vector<std::size_t> rows;  // the controls whose areas grow
-  for (std::size_t row = 0; row < kControls.size(); ++row) {
-    if (TakesTaps(row) && row != planeRow)
-      rows.push_back(row);
-  }
-  // What a row's area must not meet: the plane with its frame, the other
-  // controls' boxes and the areas claimed so far.
-  const auto obstaclesFor = [&](std::size_t row) {
-    std::vector<PixelRect> obstacles{frame};
-    for (const std::size_t other : rows) {
-      if (other == row)
-        continue;
-      obstacles.push_back(BoxOf(arrangement, other));
-      if (areas[other].width > 0)
-        obstacles.push_back(areas[other]);
+  for (const Block block : kBlocks) {
+    std::vector<std::size_t> rows;  // the block's controls whose areas grow
+    for (const ControlId id : block) {
+      if (TakesTaps(RowOf(id)) && id != ControlId::kPicture1)
+        rows.push_back(RowOf(id));
     }
-    return obstacles;
-  };
+    // What a row's area must not meet: the block's other boxes and the areas
+    // claimed in it so far.
+    const auto obstaclesFor = [&](std::size_t row) {
+      std::vector<PixelRect> obstacles;
+      for (const std::size_t other : rows) {
+        if (other == row)
+          continue;
+        obstacles.push_back(BoxOf(arrangement, other));
+        if (areas[other].width > 0)
+          obstacles.push_back(areas[other]);
+      }
+      return obstacles;
+    };
 
-  std::array<int, kControls.size()> ways{};
-  for (const std::size_t row : rows)
-    ways[row] = FindWays(BoxOf(arrangement, row), kTargetSide, window, obstaclesFor(row)).count;
-  std::stable_sort(rows.begin(), rows.end(),
-                   [&](std::size_t a, std::size_t b) { return ways[a] < ways[b]; });
+    // Among equals, the one first in tab order claims first.
+    std::sort(rows.begin(), rows.end());
+    std::array<int, kControls.size()> ways{};
+    for (const std::size_t row : rows)
+      ways[row] = FindWays(BoxOf(arrangement, row), kTargetSide, window, obstaclesFor(row)).count;
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](std::size_t a, std::size_t b) { return ways[a] < ways[b]; });
 
-  for (const std::size_t row : rows) {
-    const PixelRect box = BoxOf(arrangement, row);
-    const std::vector<PixelRect> obstacles = obstaclesFor(row);
-    areas[row] = box;
-    for (int side = kTargetSide; side > std::min(box.width, box.height); --side) {
-      const std::optional<PixelRect> nearest = FindWays(box, side, window, obstacles).nearest;
-      if (nearest) {
-        areas[row] = *nearest;
-        break;
+    for (const std::size_t row : rows) {
+      const PixelRect box = BoxOf(arrangement, row);
+      const std::vector<PixelRect> obstacles = obstaclesFor(row);
+      areas[row] = box;
+      for (int side = kTargetSide; side > std::min(box.width, box.height); --side) {
+        const std::optional<PixelRect> nearest = FindWays(box, side, window, obstacles).nearest;
+        if (nearest) {
+          areas[row] = *nearest;
+          break;
+        }
       }
     }
   }

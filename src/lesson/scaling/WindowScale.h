@@ -23,6 +23,7 @@ struct WindowScale {
   double factor = 1.0;
   int offsetX = 0;  // the margins left and above the scaled layout
   int offsetY = 0;
+  bool operator==(const WindowScale&) const = default;
 
   // The largest scale at which the 1024 x 687 layout fits a client area of
   // that size.

@@ -28,7 +28,7 @@ class WindowTest : public QObject {
         {kCheckBox, "QCheckBox"}, {kToggle, "QPushButton"}, {kPicture, "lesson::PictureBox"}};
     for (std::size_t row = 0; row < kControls.size(); ++row) {
       Control& control = window.Form().Controls().At(row);
-      const ControlView v = window.Form().ViewOf(control, Arrangement::kLandscape);
+      const ControlView v = window.Form().ViewOf(control);
       const QString name = QString::fromStdString(control.Name());
       const auto* w = window.findChild<QWidget*>(name);
       QVERIFY2(w != nullptr, qPrintable(name));

@@ -1,4 +1,5 @@
 #include <QTest>
+#include <tuple>
 
 #include "desktop/scaling/ScaledLayout.h"
 #include "desktop/support/Window.h"
@@ -75,6 +76,25 @@ class ScalingTest : public QObject {
     QCOMPARE(l.W(l.form.Command5)->geometry(), baseCommand5);
     QCOMPARE(l.W(l.form.Check2)->font().pixelSize(), 12);
     QVERIFY(l.window.PictureImage().Image() == before);
+  }
+
+  // After "終了" a new size reaches nothing the window shows: no widget
+  // moves, no font or picture is scaled.
+  void aResizeAfterTheEndChangesNothing() {
+    WindowLesson l;
+    l.window.show();
+    const auto shown = [&l] {
+      QList<QRect> places;
+      for (QWidget* w : l.window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        places << w->geometry();
+      return std::tuple(places, l.W(l.form.Command5)->font(), l.window.PictureImage().Image());
+    };
+    const auto before = shown();
+    l.W(l.form.Command1)->click();
+    l.window.resize(810, 1010);
+    l.window.show();
+    QCOMPARE(l.window.size(), QSize(810, 1010));
+    QVERIFY(shown() == before);
   }
 
   // The equation "ｙ＝ a χ＋ b" reads whole: the right arm of its "＋" shows

@@ -27,6 +27,28 @@ class LifecycleTest : public QObject {
       QCOMPARE(l.form.Controls().At(row).Row(), row);
   }
 
+  // A new size is told once as a new fit, every control shown in it first;
+  // after "終了" nothing of a resize reaches the host.
+  void resizeIsToldUntilTheEnd_data() {
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("shown") << false;
+    QTest::newRow("after 終了") << true;
+  }
+  void resizeIsToldUntilTheEnd() {
+    QFETCH(bool, ended);
+    Lesson l;
+    QVERIFY(l.host.fits == std::vector{FitWindow(kFormWidth, kFormHeight)});
+    if (ended)
+      l.Click(l.form.Command1);
+    const int notices = l.host.controlNotices, pictures = l.host.pictureNotices;
+    l.form.Resize(810, 1010);
+    l.form.Resize(810, 1010);
+    QCOMPARE(l.host.controlNotices - notices, ended ? 0 : int{kControlCount});
+    QCOMPARE(l.host.fits.size(), ended ? 1u : 2u);
+    QVERIFY(l.host.fits.back() == FitWindow(ended ? 1024 : 810, ended ? 687 : 1010));
+    QCOMPARE(l.host.pictureNotices, pictures);
+  }
+
   // The initial screen empties the plane and the boxes but keeps the plane
   // size, the coefficients, the anchor and the state of "補助線C".
   void resetKeepsSizeCoefficientsAndAnchor_data() {
