@@ -69,6 +69,25 @@ else
   echo "static checks: clang-tidy not installed, skipped"
 fi
 
+# The page holds nothing of the boundary or of the lesson's constants by
+# hand: every message crosses by its fields' names, packed and unpacked by
+# the generated contract (no index by a number into a list of the lesson's
+# numbers, no call into the page with more than three arguments), and the
+# face, the colours and the notices' kinds come from the core.
+page_files=(src/web/js/*.js src/web/page/*)
+face=$(sed -nE 's/.*kPageFace = "([^"]+)".*/\1/p' src/lesson/app/ControlTable.h)
+kinds=$(sed -nE 's/.*\{"([a-z-]+)", k[A-Za-z]+Notice\}.*/\1/p' src/lesson/app/Notices.h | paste -sd'|')
+if [ -z "$face" ] || [ -z "$kinds" ]; then
+  echo "static checks: the face's name or the notices' kinds not found in the core" >&2
+  exit 1
+fi
+if grep -nE "[[:alnum:]_)]\[[^][]*\b[1-9][0-9]*\s*\]|web_[a-z_]+: function \(([^,)]*,){3,}|$face|#[0-9a-fA-F]{3,8}\b|rgba?\(|['\"]($kinds)['\"]" \
+    "${page_files[@]}" >&2; then
+  echo "static checks: a field by its index, a positional call, a face, a colour or a notice's kind written in the page (above)" >&2
+  exit 1
+fi
+echo "static checks: the page's ${#page_files[@]} files take the boundary and the constants from the core"
+
 # The page's JavaScript (the page's scripts, the module's libraries, the
 # benchmark's page script): ESLint with the rules of .eslintrc.json. Debian's
 # ESLint finds its modules through NODE_PATH whichever node runs it, and its

@@ -12,15 +12,18 @@ window.lessonBench = (function () {
   const test = window.lessonTest;
   const Kind = test.Kind;
   const Op = test.contract.Op;
-  // A pointer event as the page's canvas posts it: its type, the button that
-  // changed, the buttons held, no modifier, at plane pixels (x, y) of the
-  // canvas as it stands; moves merge.
-  const pointer = (type, button, buttons, x, y) => {
+  // A pointer event as the page's listener posts it: its type, the button
+  // that changed, the buttons held, no modifier, at plane pixels (x, y) of
+  // the canvas as it stands; moves merge in the lesson.
+  const pointer = (type, button, buttons, x, y, pointerType, points) => {
     const r = test.canvas().getBoundingClientRect();
     const perPixel = r.width / test.contract.planeSide;
-    test.post(Kind.pointer, [button, buttons, false, false, false, r.left + x * perPixel,
-                             r.top + y * perPixel, r.left, r.top, r.width],
-              type, type === 'pointermove' && button === -1);
+    test.post(Kind.pointer, {
+      button: button, buttons: buttons, shiftKey: false, ctrlKey: false, altKey: false,
+      clientX: r.left + x * perPixel, clientY: r.top + y * perPixel, boxLeft: r.left,
+      boxTop: r.top, boxWidth: r.width, pointerId: pointerType === 'pen' ? 2 : 1, type: type,
+      pointerType: pointerType || 'mouse',
+    }, points);
   };
   const frame = () => new Promise((resolve) => requestAnimationFrame(resolve));
   const rasterise = (ctx) => ctx.getImageData(0, 0, 1, 1);
@@ -82,14 +85,14 @@ window.lessonBench = (function () {
       if (list[0] === Op.clear)
         ops = Float64Array.from(list);
     });
-    test.post(Kind.resize, [window.innerWidth, window.innerHeight]);
+    test.post(Kind.resize, { width: window.innerWidth, height: window.innerHeight });
     await idle();
     test.watchDraws(null);
     return { ops: ops, texts: test.texts().slice() };
   }
 
   // How many numbers each operation of a display list takes, by its number.
-  const LENGTHS = test.contract.opSize;
+  const LENGTHS = test.contract.OpSize;
 
   // The naive renderer: the scene drawn on a new canvas of the same backing
   // size, one path and stroke() per line, the font set and one fillText per
@@ -104,23 +107,26 @@ window.lessonBench = (function () {
     ctx.setTransform(unit, 0, 0, unit, 0, 0);
     ctx.lineCap = 'round';
     const ops = scene.ops;
+    const F = test.contract.OpField;
     for (let i = 0; i < ops.length; i += LENGTHS[ops[i]]) {
+      const at = (field) => ops[i + field];
       if (ops[i] === Op.clear) {
-        ctx.fillStyle = '#ffffff';
+        ctx.fillStyle = colour(at(F.clear.colour));
         ctx.fillRect(0, 0, 640, 640);
       } else if (ops[i] === Op.stroke) {
         ctx.beginPath();
-        ctx.moveTo(ops[i + 1] + 0.5, ops[i + 2] + 0.5);
-        ctx.lineTo(ops[i + 3] + 0.5, ops[i + 4] + 0.5);
-        ctx.strokeStyle = colour(ops[i + 5]);
-        ctx.lineWidth = ops[i + 6];
+        ctx.moveTo(at(F.stroke.x1) + 0.5, at(F.stroke.y1) + 0.5);
+        ctx.lineTo(at(F.stroke.x2) + 0.5, at(F.stroke.y2) + 0.5);
+        ctx.strokeStyle = colour(at(F.stroke.colour));
+        ctx.lineWidth = at(F.stroke.width);
         ctx.stroke();
       } else if (ops[i] === Op.text) {
-        const size = ops[i + 4];
-        ctx.font = (ops[i + 5] ? 'bold ' : '') + size + 'px "LessonGothic", sans-serif';
-        ctx.fillStyle = colour(ops[i + 3]);
+        const size = at(F.text.pixelSize);
+        ctx.font = (at(F.text.bold) ? 'bold ' : '') + size + 'px "' + test.contract.face +
+          '", sans-serif';
+        ctx.fillStyle = colour(at(F.text.colour));
         const ascent = Math.round(test.ascentPerPixel() * size * 64) / 64;
-        ctx.fillText(scene.texts[ops[i + 6]] || '', ops[i + 1], ops[i + 2] + ascent);
+        ctx.fillText(scene.texts[at(F.text.textId)] || '', at(F.text.x), at(F.text.top) + ascent);
       }
     }
     rasterise(ctx);
@@ -150,14 +156,8 @@ window.lessonBench = (function () {
 
   // A pen pressed, moved (its moves merge) or lifted at plane pixels (x, y),
   // as the page's canvas posts it, with no coalesced points.
-  const pen = (type, x, y) => {
-    const r = test.canvas().getBoundingClientRect();
-    const perPixel = r.width / test.contract.planeSide;
-    test.post(Kind.pointer, [type === 'pointermove' ? -1 : 0, type === 'pointerup' ? 0 : 1,
-                             false, false, false, r.left + x * perPixel, r.top + y * perPixel,
-                             r.left, r.top, r.width, 2],
-              type + ' pen', type === 'pointermove', []);
-  };
+  const pen = (type, x, y) =>
+    pointer(type, type === 'pointermove' ? -1 : 0, type === 'pointerup' ? 0 : 1, x, y, 'pen', []);
 
   // Times count moves; move(i) posts or draws the i-th and gives the context
   // read back to finish it. Latencies in microseconds; paced, also the

@@ -142,6 +142,14 @@ def test_the_end_is_final(page, server, during):
     assert page.js("document.querySelectorAll('#lesson button:enabled, #lesson input:enabled')"
                    ".length") == 0
     assert page.js("document.activeElement === document.querySelector('#ended button')")
+    # A new room that reaches the lesson after the end (a tablet turned
+    # upright) changes nothing the page shows.
+    shown = "[...document.querySelectorAll('#lesson > *')].map((e) => e.style.cssText).join()"
+    before = page.js(shown)
+    page.js("window.lessonTest.runPastTheEnd(window.lessonTest.Kind.resize, "
+            "{width: 500, height: 900}) || true")
+    page.wait("window.lessonTest.late")
+    assert page.js(shown) == before
     assert page.problems() == []
 
 

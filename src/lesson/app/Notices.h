@@ -34,6 +34,16 @@ inline constexpr Notice kStoppedNotice{
     "もう一度読み込むと、はじめからやり直せます。何度も止まるときは、先生に相談してください。"};
 inline constexpr const char* kReloadCaption = "もう一度読み込む";
 
+// The notices a page can show by the names its scripts and its templates
+// know them by.
+struct NamedNotice {
+  const char* kind;
+  Notice notice;
+};
+inline constexpr NamedNotice kPageNotices[] = {{"no-wasm", kNoWebAssemblyNotice},
+                                               {"files-missing", kFilesMissingNotice},
+                                               {"stopped", kStoppedNotice}};
+
 // Where a browser runs no script at all (an iPad's preview of a file).
 inline constexpr const char* kNoScriptNotice =
     "このファイルは、Chrome、Edge、Safari で開くと動きます。iPad では、"

@@ -63,12 +63,15 @@ std::optional<Mark> StrokeMark(const Segment& segment, Colour colour, int width)
 std::optional<Mark> TextMark(double x, double y, std::string_view text, Colour colour,
                              int pixelSize, bool bold, const TextExtent& extent);
 
+// What Blank makes the whole picture.
+inline constexpr Colour kBlankColour{255, 255, 255};
+
 // What a front-end does to its picture's pixels when the display list says
 // so. Snapshots are copies of the picture kept in numbered slots.
 class Raster {
  public:
   virtual ~Raster() = default;
-  // The whole picture white.
+  // The whole picture kBlankColour.
   virtual void Blank() = 0;
   // The pixels of a snapshot copied back within the area.
   virtual void Restore(std::size_t slot, const PlaneArea& area) = 0;

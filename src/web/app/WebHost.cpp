@@ -13,6 +13,8 @@
 #include "lesson/surface/Numeric.h"
 #include "web/Boundary.h"
 #include "web/input/DomInput.h"
+#include "web/input/EventQueue.h"
+#include "web/schema/Messages.h"
 #include "web/surface/CanvasSurface.h"
 #include "web/surface/InkList.h"
 
@@ -48,81 +50,90 @@ WebHost::WebHost(CanvasSurface& picture)
       points_(static_cast<std::size_t>(kEventPoints)) {}
 
 void WebHost::Start(double width, double height) {
-  fit_ = FitWindow(std::max(0, Whole(width)), std::max(0, Whole(height)));
-  form_->Start();
+  form_->Start(std::max(0, Whole(width)), std::max(0, Whole(height)));
+}
+
+// Whatever the page has queued joins the lesson's own queue, in order.
+void WebHost::Pull() {
+  PageEvent e;
+  while ((e.kind = web_next_event(e.numbers.data(), text_.data(),
+                                  static_cast<int>(text_.size()))) != 0) {
+    e.texts = text_.data();
+    if (e.kind == kPointerEvent.id) {
+      const int count = web_event_points(points_.data(), static_cast<int>(points_.size()));
+      e.points.assign(points_.begin(), points_.begin() + std::clamp(count, 0, kEventPoints));
+    }
+    queue_.Push(std::move(e));
+    e = PageEvent{};
+  }
 }
 
 void WebHost::RunQueuedInput() {
 #ifdef LESSON_WEB_TESTING
   ++runs_;
 #endif
-  double numbers[kEventNumbers] = {};
-  while (const int kind = web_next_event(numbers, text_.data(), static_cast<int>(text_.size())))
-    Run(kind, numbers, text_.data());
+  for (Pull(); auto e = queue_.Pop(); Pull())
+    Run(*e);
 #ifdef LESSON_WEB_TESTING
   --runs_;
 #endif
 }
 
-void WebHost::Run(int kind, const double* n, const char* text) {
+// Each event is read by its fields' names (schema/Messages.h).
+void WebHost::Run(const PageEvent& event) {
   Form1& form = *form_;
-  switch (kind) {
-    case kClickEvent:
-      if (Control* control = RowOf(form, n[0]))
-        form.Click(*control);
-      break;
-    case kKeyEvent:
-      if (TextBox* box = BoxAt(form, n[0])) {
-        if (const auto key = BoxKeyFromDom(text, n[1] != 0, Whole(n[2])))
-          form.KeyPress(*box, *key);
-      }
-      break;
-    case kInputEvent:
-      if (TextBox* box = BoxAt(form, n[0])) {
-        const std::string_view all(text);
-        const auto typeBytes =
-            std::min(static_cast<std::size_t>(std::max(0, Whole(n[2]))), all.size());
-        form.TextReceived(*box, all.substr(typeBytes),
-                          OriginFromDom(all.substr(0, typeBytes), n[1] != 0));
-      }
-      break;
-    case kCompositionEndEvent:
-      if (TextBox* box = BoxAt(form, n[0]))
-        form.TextReceived(*box, text, TextOrigin::kTyped);
-      break;
-    case kToggleEvent:
-      if (Control* control = RowOf(form, n[0]);
-          control != nullptr && control->Entry().kind == ControlKind::kCheckBox)
-        static_cast<CheckBox&>(*control).Toggled(n[1] != 0);
-      break;
-    case kFocusEvent:
-      form.Controls().FocusMoved(RowOf(form, n[0]));
-      break;
-    case kPointerEvent: {
-      const int count = web_event_points(points_.data(), static_cast<int>(points_.size()));
-      const std::span<const double> trail(
-          points_.data(), static_cast<std::size_t>(std::clamp(count, 0, kEventPoints)));
-      if (const auto e =
-              PointerFromDom(text, Whole(n[0]), Whole(n[1]), n[2] != 0, n[3] != 0, n[4] != 0, n[5],
-                             n[6], CanvasBox{n[7], n[8], n[9]}, n[10], trail))
-        form.Pointer(*e);
-      break;
+  const int kind = event.kind;
+  const std::span<const double> numbers = event.numbers;
+  const std::string_view texts = event.texts;
+  if (kind == kClickEvent.id) {
+    if (Control* control = RowOf(form, Received<kClickEvent>(numbers, texts).Number<"row">()))
+      form.Click(*control);
+  } else if (kind == kKeyEvent.id) {
+    const Received<kKeyEvent> e(numbers, texts);
+    if (TextBox* box = BoxAt(form, e.Number<"row">())) {
+      if (const auto key =
+              BoxKeyFromDom(e.Text<"key">(), e.Flag<"isComposing">(), Whole(e.Number<"keyCode">())))
+        form.KeyPress(*box, *key);
     }
-    case kPlaneKeyEvent:
-      if (const auto key = ArrowFromDom(text, n[0] != 0, n[1] != 0, n[2] != 0))
-        form.PlaneKey(*key);
-      break;
-    case kResizeEvent:
-      Fit(n[0], n[1]);
-      break;
-    case kQuietEvent:
-      form.QuietIntervalEnded();
-      break;
-    case kLinkEvent:
-      form.Prepare(Preparation::FromQuery(text));
-      break;
-    default:
-      break;
+  } else if (kind == kInputEvent.id) {
+    const Received<kInputEvent> e(numbers, texts);
+    if (TextBox* box = BoxAt(form, e.Number<"row">()))
+      form.TextReceived(*box, e.Text<"value">(),
+                        OriginFromDom(e.Text<"inputType">(), e.Flag<"isComposing">()));
+  } else if (kind == kCompositionEndEvent.id) {
+    const Received<kCompositionEndEvent> e(numbers, texts);
+    if (TextBox* box = BoxAt(form, e.Number<"row">()))
+      form.TextReceived(*box, e.Text<"value">(), TextOrigin::kTyped);
+  } else if (kind == kToggleEvent.id) {
+    const Received<kToggleEvent> e(numbers, texts);
+    if (Control* control = RowOf(form, e.Number<"row">());
+        control != nullptr && control->Entry().kind == ControlKind::kCheckBox)
+      static_cast<CheckBox&>(*control).Toggled(e.Flag<"checked">());
+  } else if (kind == kFocusEvent.id) {
+    form.Controls().FocusMoved(RowOf(form, Received<kFocusEvent>(numbers, texts).Number<"row">()));
+  } else if (kind == kPointerEvent.id) {
+    const Received<kPointerEvent> e(numbers, texts);
+    const std::span<const double> trail = event.points;
+    const CanvasBox box{e.Number<"boxLeft">(), e.Number<"boxTop">(), e.Number<"boxWidth">()};
+    const std::string type =
+        std::string(e.Text<"type">()) + " " + std::string(e.Text<"pointerType">());
+    if (const auto pointer = PointerFromDom(
+            type, Whole(e.Number<"button">()), Whole(e.Number<"buttons">()), e.Flag<"shiftKey">(),
+            e.Flag<"ctrlKey">(), e.Flag<"altKey">(), e.Number<"clientX">(), e.Number<"clientY">(),
+            box, e.Number<"pointerId">(), trail))
+      form.Pointer(*pointer);
+  } else if (kind == kPlaneKeyEvent.id) {
+    const Received<kPlaneKeyEvent> e(numbers, texts);
+    if (const auto key = ArrowFromDom(e.Text<"key">(), e.Flag<"shiftKey">(), e.Flag<"ctrlKey">(),
+                                      e.Flag<"altKey">()))
+      form.PlaneKey(*key);
+  } else if (kind == kResizeEvent.id) {
+    const Received<kResizeEvent> e(numbers, texts);
+    form.Resize(std::max(0, Whole(e.Number<"width">())), std::max(0, Whole(e.Number<"height">())));
+  } else if (kind == kQuietEvent.id) {
+    form.QuietIntervalEnded();
+  } else if (kind == kLinkEvent.id) {
+    form.Prepare(Preparation::FromQuery(Received<kLinkEvent>(numbers, texts).Text<"query">()));
   }
 }
 
@@ -140,32 +151,56 @@ bool WebHost::SleepUntil(double deadlineMs) {
 }
 
 void WebHost::End() {
-  web_end(kEndedNotice, kRestartCaption);
+  Record<kEnding> ending;
+  ending.Set<"notice">(kEndedNotice);
+  ending.Set<"restart">(kRestartCaption);
+  web_end(ending.data());
 }
 
-// Every control is shown again in the arrangement and at the scale that fit
-// the new room (a tablet turned upright has them beneath the plane); the
-// canvas has lost its picture at its new size and is drawn afresh.
-void WebHost::Fit(double width, double height) {
-  fit_ = FitWindow(std::max(0, Whole(width)), std::max(0, Whole(height)));
-  for (std::size_t row = 0; row < kControlCount; ++row)
-    ControlChanged(form_->Controls().At(row));
+// Every control stands at its place and size in the new fit (a tablet turned
+// upright has them beneath the plane); the canvas has lost its picture at its
+// new size and is drawn afresh, and so are the layers of ink.
+void WebHost::FitChanged(const WindowFit&) {
   picture_.Repaint();
   PictureChanged();
   form_->InkLost();
 }
 
 void WebHost::ControlChanged(Control& control) {
-  const ControlView v = form_->ViewOf(control, fit_.arrangement);
-  const WindowScale& scale = fit_.scale;
+  const ControlView v = form_->ViewOf(control);
+  const WindowScale& scale = form_->Fit().scale;
   const PixelRect at = scale.Map(v.place);
-  const PixelRect hit = v.hitArea ? scale.Map(*v.hitArea) : PixelRect{0, 0, -1, -1};
-  const auto flag = [](const std::optional<bool>& value) { return value ? int{*value} : -1; };
-  web_show_control(static_cast<int>(control.Row()), v.visible, flag(v.enabled), at.left, at.top,
-                   at.width, at.height, hit.left, hit.top, hit.width, hit.height,
-                   v.font ? scale.Length(FontPixels(v.font->points)) : -1, v.font && v.font->bold,
-                   v.text ? v.text->c_str() : nullptr, flag(v.checked),
-                   v.description ? v.description->c_str() : nullptr, v.selectAll);
+  Record<kView> r;
+  r.Set<"row">(static_cast<double>(control.Row()));
+  r.Set<"visible">(v.visible);
+  r.Set<"enabled">(v.enabled);
+  r.Set<"left">(static_cast<double>(at.left));
+  r.Set<"top">(static_cast<double>(at.top));
+  r.Set<"width">(static_cast<double>(at.width));
+  r.Set<"height">(static_cast<double>(at.height));
+  if (v.hitArea) {
+    const PixelRect hit = scale.Map(*v.hitArea);
+    r.Set<"hitLeft">(static_cast<double>(hit.left));
+    r.Set<"hitTop">(static_cast<double>(hit.top));
+    r.Set<"hitWidth">(static_cast<double>(hit.width));
+    r.Set<"hitHeight">(static_cast<double>(hit.height));
+  }
+  if (v.font) {
+    r.Set<"fontPixels">(static_cast<double>(scale.Length(FontPixels(v.font->points))));
+    r.Set<"bold">(v.font->bold);
+  }
+  // A box the pupil has edited since the lesson last took its text keeps
+  // what the pupil typed: that edit is on its way.
+  bool editing = false;
+  if (control.Entry().kind == ControlKind::kTextBox) {
+    Pull();
+    editing = queue_.EditPending(static_cast<double>(control.Row()));
+  }
+  r.Set<"text">(v.text && !editing ? v.text->c_str() : nullptr);
+  r.Set<"checked">(v.checked);
+  r.Set<"description">(v.description ? v.description->c_str() : nullptr);
+  r.Set<"selectAll">(v.selectAll);
+  web_show_control(r.data());
 }
 
 void WebHost::FocusChanged() {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lesson/app/Host.h"
 #include "lesson/layout/Arrangement.h"
+#include "web/input/EventQueue.h"
 
 namespace lesson {
 class Form1;
@@ -36,6 +39,7 @@ class WebHost final : public Host {
   void RunQueuedInput() override;
   void End() override;
   void ControlChanged(Control& control) override;
+  void FitChanged(const WindowFit& fit) override;
   void FocusChanged() override;
   void PictureChanged() override;
   void InkChanged(const InkUpdate& update) override;
@@ -52,19 +56,18 @@ class WebHost final : public Host {
 #endif
 
  private:
-  void Run(int kind, const double* numbers, const char* text);
-  // The page gives the lesson this room: everything is arranged and scaled
-  // to fit it.
-  void Fit(double width, double height);
+  void Pull();
+  void Run(const PageEvent& event);
 
   CanvasSurface& picture_;
   Form1* form_ = nullptr;
-  WindowFit fit_;
   // Where the page writes an event's text: room for the longest text a box
   // takes, and its input type.
   std::vector<char> text_;
   // Where the page writes a pointer's coalesced positions.
   std::vector<double> points_;
+  // The events taken from the page that the lesson has yet to run.
+  EventQueue queue_;
 #ifdef LESSON_WEB_TESTING
   int runs_ = 0;  // runs of the queue in progress: the page's own, and one in each wait
 #endif

@@ -11,14 +11,15 @@
 #include "lesson/app/Form1.h"
 #include "web/Boundary.h"
 #include "web/app/WebHost.h"
+#include "web/schema/Messages.h"
 #include "web/surface/CanvasSurface.h"
 
 namespace lesson::web {
 
 namespace {
 
-int Rgb(const std::optional<Colour>& c) {
-  return c ? static_cast<int>(c->Rgb()) : -1;
+std::optional<double> Rgb(const std::optional<Colour>& c) {
+  return c ? std::optional<double>(c->Rgb()) : std::nullopt;
 }
 
 // Display lists and texts go to the page's canvas.
@@ -47,10 +48,21 @@ void BuildPage(const Form1& form) {
   for (std::size_t row = 0; row < kControlCount; ++row) {
     const Control& control = form.Controls().At(row);
     const ControlRow& c = control.Entry();
-    web_add_control(static_cast<int>(row), static_cast<int>(c.kind), control.Name().c_str(), c.text,
-                    Rgb(c.textColour), Rgb(c.background),
-                    std::string(control.AccessibleName()).c_str(), control.Description().c_str(),
-                    c.kind == ControlKind::kTextBox ? kBoxMaxLength : 0, Rgb(SwatchOf(c.id)));
+    // The texts stay until the page has taken the record.
+    const std::string name = control.Name();
+    const std::string accessibleName(control.AccessibleName());
+    Record<kControl> r;
+    r.Set<"row">(static_cast<double>(row));
+    r.Set<"kind">(static_cast<double>(c.kind));
+    r.Set<"name">(name.c_str());
+    r.Set<"text">(c.text);
+    r.Set<"textColour">(Rgb(c.textColour));
+    r.Set<"background">(Rgb(c.background));
+    r.Set<"accessibleName">(accessibleName.c_str());
+    r.Set<"description">(control.Description().c_str());
+    r.Set<"maxLength">(c.kind == ControlKind::kTextBox ? double{kBoxMaxLength} : 0.0);
+    r.Set<"swatch">(Rgb(SwatchOf(c.id)));
+    web_add_control(r.data());
   }
 }
 

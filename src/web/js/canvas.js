@@ -1,10 +1,8 @@
 // The plane: a canvas that runs the lesson's display lists at the screen's
-// pixel ratio, keeps the snapshots they ask for, and reports the pointer and
-// the arrow keys on it.
+// pixel ratio and keeps the snapshots they ask for.
 mergeInto(LibraryManager.library, {
-  $LessonCanvas__deps: ['$LessonInput', '$LessonContract'],
+  $LessonCanvas__deps: ['$LessonContract'],
   $LessonCanvas: {
-    FACE: '"LessonGothic", sans-serif',
     canvas: null,
     ctx: null,
     drawn: false,      // the canvas has a picture
@@ -23,7 +21,7 @@ mergeInto(LibraryManager.library, {
     },
 
     font: function (pixelSize, bold) {
-      return (bold ? 'bold ' : '') + pixelSize + 'px ' + LessonCanvas.FACE;
+      return (bold ? 'bold ' : '') + pixelSize + 'px "' + LessonContract.face + '", sans-serif';
     },
 
     // The plane's element.
@@ -33,55 +31,7 @@ mergeInto(LibraryManager.library, {
       canvas.setAttribute('role', 'img');
       LessonCanvas.canvas = canvas;
       LessonCanvas.ctx = canvas.getContext('2d', { alpha: false });
-      LessonCanvas.listen(canvas);
       return canvas;
-    },
-
-    // Pointer events go to the lesson as the browser reports them, with the
-    // canvas's box, which the lesson maps to plane pixels; the lesson decides
-    // what each pointer does (a pen writes, a finger drags, a palm is
-    // ignored). Only pointers pressed on the plane are reported, each with
-    // every position the browser coalesced into its move (a fast pen's). A
-    // press does not move the focus, select text or scroll.
-    listen: function (canvas) {
-      const Event = LessonContract.Event;
-      const down = {};  // the pointers pressed on the plane, by pointerId
-      const post = (e, points) => {
-        const r = canvas.getBoundingClientRect();
-        LessonInput.post(Event.pointer, [e.button, e.buttons, e.shiftKey, e.ctrlKey, e.altKey,
-                                         e.clientX, e.clientY, r.left, r.top, r.width,
-                                         e.pointerId],
-                         e.type + ' ' + e.pointerType, e.type === 'pointermove' && e.button === -1,
-                         points);
-      };
-      canvas.addEventListener('pointerdown', (e) => {
-        down[e.pointerId] = true;
-        e.preventDefault();
-        canvas.setPointerCapture(e.pointerId);
-        post(e);
-      });
-      canvas.addEventListener('pointermove', (e) => {
-        if (!down[e.pointerId])
-          return;
-        const points = [];
-        const coalesced = e.getCoalescedEvents ? e.getCoalescedEvents() : [];
-        for (let i = 0; i + 1 < coalesced.length; i++)
-          points.push(coalesced[i].clientX, coalesced[i].clientY);
-        post(e, points);
-      });
-      const release = (e) => {
-        if (!down[e.pointerId])
-          return;
-        if (e.buttons === 0 || e.type === 'pointercancel')
-          delete down[e.pointerId];
-        post(e);
-      };
-      canvas.addEventListener('pointerup', release);
-      canvas.addEventListener('pointercancel', release);
-      canvas.addEventListener('contextmenu', (e) => e.preventDefault());
-      // Every key on the plane goes to the lesson, which takes the arrows.
-      canvas.addEventListener('keydown', (e) =>
-        LessonInput.post(Event.planeKey, [e.shiftKey, e.ctrlKey, e.altKey], e.key));
     },
 
     // The canvas holds the picture at the screen's pixel ratio: never a
@@ -118,7 +68,7 @@ mergeInto(LibraryManager.library, {
       if (a === undefined) {
         if (!LessonCanvas.ascentPerPixel) {
           const saved = ctx.font;
-          ctx.font = '2048px ' + LessonCanvas.FACE;
+          ctx.font = LessonCanvas.font(2048, false);
           const m = ctx.measureText('0');
           LessonCanvas.ascentPerPixel =
               m.fontBoundingBoxAscent !== undefined ? m.fontBoundingBoxAscent / 2048 : 0.88;
@@ -140,11 +90,15 @@ mergeInto(LibraryManager.library, {
       return s;
     },
 
-    // Runs a display list (web/surface/CanvasSurface.h). The context's pen
-    // is set only when it changes.
+    // Runs a display list (web/surface/CanvasSurface.h), each operation's
+    // fields at their offsets from it. The context's pen is set only when it
+    // changes.
     draw: function (ops) {
       LessonCanvas.drawn = true;
       const Op = LessonContract.Op;
+      const [clear, line, text] = [LessonContract.OpField.clear, LessonContract.OpField.stroke,
+                                   LessonContract.OpField.text];
+      const [save, restore] = [LessonContract.OpField.save, LessonContract.OpField.restore];
       const ctx = LessonCanvas.ctx;
       const canvas = LessonCanvas.canvas;
       const side = LessonContract.planeSide;
@@ -156,48 +110,49 @@ mergeInto(LibraryManager.library, {
       ctx.textBaseline = 'alphabetic';
       let stroke = '';
       let width = -1;
-      for (let i = 0; i < ops.length; i += LessonContract.opSize[ops[i]]) {
+      for (let i = 0; i < ops.length; i += LessonContract.OpSize[ops[i]]) {
         switch (ops[i]) {
           case Op.clear:
-            ctx.fillStyle = '#ffffff';
+            ctx.fillStyle = colour(ops[i + clear.colour]);
             ctx.fillRect(0, 0, side, side);
             break;
-          case Op.stroke:  // x1 y1 x2 y2 colour width; pixel (x, y) has its centre at x + 0.5
+          case Op.stroke:  // pixel (x, y) has its centre at x + 0.5
             ctx.beginPath();
-            ctx.moveTo(ops[i + 1] + 0.5, ops[i + 2] + 0.5);
-            ctx.lineTo(ops[i + 3] + 0.5, ops[i + 4] + 0.5);
-            if (colour(ops[i + 5]) !== stroke) {
-              stroke = colour(ops[i + 5]);
+            ctx.moveTo(ops[i + line.x1] + 0.5, ops[i + line.y1] + 0.5);
+            ctx.lineTo(ops[i + line.x2] + 0.5, ops[i + line.y2] + 0.5);
+            if (colour(ops[i + line.colour]) !== stroke) {
+              stroke = colour(ops[i + line.colour]);
               ctx.strokeStyle = stroke;
             }
-            if (ops[i + 6] !== width) {
-              width = ops[i + 6];
+            if (ops[i + line.width] !== width) {
+              width = ops[i + line.width];
               ctx.lineWidth = width;
             }
             ctx.stroke();
             break;
-          case Op.text: {  // x top colour pixelSize bold id
-            const font = LessonCanvas.font(ops[i + 4], ops[i + 5] !== 0);
+          case Op.text: {
+            const size = ops[i + text.pixelSize];
+            const font = LessonCanvas.font(size, ops[i + text.bold] !== 0);
             if (ctx.font !== font)
               ctx.font = font;
-            ctx.fillStyle = colour(ops[i + 3]);
-            ctx.fillText(LessonCanvas.texts[ops[i + 6]] || '', ops[i + 1],
-                         ops[i + 2] + LessonCanvas.ascent(ctx, font, ops[i + 4]));
+            ctx.fillStyle = colour(ops[i + text.colour]);
+            ctx.fillText(LessonCanvas.texts[ops[i + text.textId]] || '', ops[i + text.x],
+                         ops[i + text.top] + LessonCanvas.ascent(ctx, font, size));
             break;
           }
-          case Op.save:  // slot
-            LessonCanvas.snapshot(ops[i + 1]).getContext('2d', { alpha: false })
+          case Op.save:
+            LessonCanvas.snapshot(ops[i + save.slot]).getContext('2d', { alpha: false })
               .drawImage(canvas, 0, 0);
             break;
-          case Op.restore: {  // slot left top right bottom
-            const x0 = Math.max(0, Math.floor(ops[i + 2] * unit));
-            const y0 = Math.max(0, Math.floor(ops[i + 3] * unit));
-            const x1 = Math.min(canvas.width, Math.ceil(ops[i + 4] * unit));
-            const y1 = Math.min(canvas.height, Math.ceil(ops[i + 5] * unit));
+          case Op.restore: {  // within plane pixels left, top, right, bottom
+            const x0 = Math.max(0, Math.floor(ops[i + restore.left] * unit));
+            const y0 = Math.max(0, Math.floor(ops[i + restore.top] * unit));
+            const x1 = Math.min(canvas.width, Math.ceil(ops[i + restore.right] * unit));
+            const y1 = Math.min(canvas.height, Math.ceil(ops[i + restore.bottom] * unit));
             if (x1 > x0 && y1 > y0) {
               ctx.setTransform(1, 0, 0, 1, 0, 0);
-              ctx.drawImage(LessonCanvas.snapshot(ops[i + 1]), x0, y0, x1 - x0, y1 - y0,
-                            x0, y0, x1 - x0, y1 - y0);
+              ctx.drawImage(LessonCanvas.snapshot(ops[i + restore.slot]), x0, y0, x1 - x0,
+                            y1 - y0, x0, y0, x1 - x0, y1 - y0);
               ctx.setTransform(unit, 0, 0, unit, 0, 0);
             }
             break;
@@ -214,9 +169,9 @@ mergeInto(LibraryManager.library, {
     LessonCanvas.texts[id] = UTF8ToString(text);
   },
 
-  web_draw__deps: ['$LessonCanvas', '$LessonEnd'],
+  web_draw__deps: ['$LessonCanvas', '$LessonQueue'],
   web_draw: function (ops, count) {
-    LessonEnd.guard('draw', () =>
+    LessonQueue.guard('draw', () =>
       LessonCanvas.draw(HEAPF64.subarray(ops >> 3, (ops >> 3) + count)));
   },
 });

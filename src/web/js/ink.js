@@ -44,7 +44,9 @@ mergeInto(LibraryManager.library, {
     // stroked on its layer in plane pixels.
     run: function (ops) {
       const Op = LessonContract.InkOp;
-      const size = LessonContract.inkOpSize;
+      const size = LessonContract.InkOpSize;
+      const [pen, point, quad] = [LessonContract.InkOpField.active, LessonContract.InkOpField.move,
+                                  LessonContract.InkOpField.quad];
       const unit = LessonInk.finished.width / LessonContract.planeSide;
       const start = (canvas) => {
         const ctx = canvas.getContext('2d');
@@ -62,20 +64,21 @@ mergeInto(LibraryManager.library, {
           case Op.finished:
           case Op.active:
             ctx = start(ops[i] === Op.finished ? LessonInk.finished : LessonInk.active);
-            ctx.strokeStyle = LessonCanvas.colour(ops[i + 1]);
-            ctx.lineWidth = ops[i + 2];
+            ctx.strokeStyle = LessonCanvas.colour(ops[i + pen.colour]);
+            ctx.lineWidth = ops[i + pen.width];
             ctx.lineCap = 'round';
             ctx.lineJoin = 'round';
             ctx.beginPath();
             break;
           case Op.move:
-            ctx.moveTo(ops[i + 1], ops[i + 2]);
+            ctx.moveTo(ops[i + point.x], ops[i + point.y]);
             break;
           case Op.line:
-            ctx.lineTo(ops[i + 1], ops[i + 2]);
+            ctx.lineTo(ops[i + point.x], ops[i + point.y]);
             break;
           case Op.quad:
-            ctx.quadraticCurveTo(ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4]);
+            ctx.quadraticCurveTo(ops[i + quad.cx], ops[i + quad.cy], ops[i + quad.x],
+                                 ops[i + quad.y]);
             break;
           case Op.stroke:
             ctx.stroke();
@@ -130,13 +133,13 @@ mergeInto(LibraryManager.library, {
     },
   },
 
-  web_ink__deps: ['$LessonInk', '$LessonEnd'],
+  web_ink__deps: ['$LessonInk', '$LessonQueue'],
   web_ink: function (ops, count) {
-    LessonEnd.guard('ink', () => LessonInk.run(HEAPF64.subarray(ops >> 3, (ops >> 3) + count)));
+    LessonQueue.guard('ink', () => LessonInk.run(HEAPF64.subarray(ops >> 3, (ops >> 3) + count)));
   },
 
-  web_save_picture__deps: ['$LessonInk', '$LessonEnd'],
+  web_save_picture__deps: ['$LessonInk', '$LessonQueue'],
   web_save_picture: function (name) {
-    LessonEnd.guard('save', () => LessonInk.save(UTF8ToString(name)));
+    LessonQueue.guard('save', () => LessonInk.save(UTF8ToString(name)));
   },
 });

@@ -8,38 +8,42 @@
 //   busy()            the lesson runs: a handler, or an animation's wait
 //   deepestWait       the most waits in progress at which the lesson took an
 //                     event, once trackWaits() has been called
-//   post(kind, numbers, text, merges, points)
-//                     queues a raw event as the page's handlers do; Kind
-//                     names the kinds (web/Boundary.h)
-//   contract          the numbers the page shares with the C++ ($LessonContract)
+//   post(kind, event, points)
+//                     queues a raw event, an object by its fields' names, as
+//                     the page's listeners do; Kind numbers the kinds by name
+//                     (web/schema/Messages.h)
+//   contract          what the page shares with the C++ ($LessonContract)
 //   watchDraws(see)   see(ops) sees every display list the canvas runs
 //   canvas(), texts(), ascentPerPixel()
 //                     the plane's canvas, its texts by number, the face's ascent
 //   inkLayers()       the canvases of the finished marks and of the mark being written
 //   captureSaves()    the pictures handed in are kept in saved ({name, url}: a
 //                     data URL of the PNG) instead of going to a share sheet
+//   runPastTheEnd(kind, event)
+//                     hands the lesson an event past the page's own stop, as a
+//                     late listener would; late is true once it has run
 //   problems()        the page's log of problems
 //   abort(what)       makes the lesson stop inside, as a fault in it would
 mergeInto(LibraryManager.library, {
-  $LessonTest__deps: ['$LessonInput', '$LessonCanvas', '$LessonInk', '$LessonContract'],
+  $LessonTest__deps: ['$LessonQueue', '$LessonCanvas', '$LessonInk', '$LessonContract'],
   $LessonTest__postset: 'LessonTest.Kind = LessonContract.Event; ' +
     'LessonTest.contract = LessonContract;',
   $LessonTest: {
     Kind: null,
     idle: function () {
-      return !LessonInput.busy && LessonInput.queue.length === 0;
+      return !LessonQueue.busy && LessonQueue.queue.length === 0;
     },
     busy: function () {
-      return LessonInput.busy;
+      return LessonQueue.busy;
     },
-    post: function (kind, numbers, text, merges, points) {
-      LessonInput.post(kind, numbers, text, merges, points);
+    post: function (kind, event, points) {
+      LessonQueue.post(kind, event, points);
     },
     deepestWait: 0,
     // The waits in progress are read from the lesson as it takes each event.
     trackWaits: function () {
-      const take = LessonInput.take;
-      LessonInput.take = function () {
+      const take = LessonQueue.take;
+      LessonQueue.take = function () {
         const event = take();
         if (event)
           LessonTest.deepestWait = Math.max(LessonTest.deepestWait, _lesson_waits());
@@ -77,6 +81,12 @@ mergeInto(LibraryManager.library, {
         reader.onload = () => LessonTest.saved.push({ name: file.name, url: reader.result });
         reader.readAsDataURL(file);
       };
+    },
+    late: false,
+    runPastTheEnd: function (kind, event) {
+      LessonQueue.queue.push({ kind: kind, event: event, points: [] });
+      Promise.resolve(ccall('lesson_run_input', null, [], [], { async: true }))
+        .finally(() => { LessonTest.late = true; });
     },
     problems: function () {
       return Module['lessonNotice'].problems;

@@ -27,15 +27,25 @@ void CanvasSurface::Flush() {
 }
 
 void CanvasSurface::Blank() {
-  Emit<kClearOp>();
+  Record<kClearOp> clear;
+  clear.Set<"colour">(double{kBlankColour.Rgb()});
+  clear.AppendTo(ops_);
 }
 
 void CanvasSurface::Restore(std::size_t slot, const PlaneArea& a) {
-  Emit<kRestoreOp>(slot, a.left, a.top, a.right, a.bottom);
+  Record<kRestoreOp> restore;
+  restore.Set<"slot">(static_cast<double>(slot));
+  restore.Set<"left">(a.left);
+  restore.Set<"top">(a.top);
+  restore.Set<"right">(a.right);
+  restore.Set<"bottom">(a.bottom);
+  restore.AppendTo(ops_);
 }
 
 void CanvasSurface::Save(std::size_t slot) {
-  Emit<kSaveOp>(slot);
+  Record<kSaveOp> save;
+  save.Set<"slot">(static_cast<double>(slot));
+  save.AppendTo(ops_);
 }
 
 void CanvasSurface::Paint(std::span<const Mark> marks) {
@@ -43,10 +53,23 @@ void CanvasSurface::Paint(std::span<const Mark> marks) {
     const double colour = m.colour.Rgb();
     const Segment& s = m.segment;
     if (m.isText) {
-      Emit<kTextOp>(s.x1, s.y1 + TextLeading(m.pixelSize), colour, m.pixelSize, m.bold ? 1 : 0,
-                    TextId(m.text));
+      Record<kTextOp> text;
+      text.Set<"x">(s.x1);
+      text.Set<"top">(s.y1 + TextLeading(m.pixelSize));
+      text.Set<"colour">(colour);
+      text.Set<"pixelSize">(static_cast<double>(m.pixelSize));
+      text.Set<"bold">(m.bold ? 1.0 : 0.0);
+      text.Set<"textId">(static_cast<double>(TextId(m.text)));
+      text.AppendTo(ops_);
     } else {
-      Emit<kStrokeOp>(s.x1, s.y1, s.x2, s.y2, colour, m.width);
+      Record<kStrokeOp> stroke;
+      stroke.Set<"x1">(s.x1);
+      stroke.Set<"y1">(s.y1);
+      stroke.Set<"x2">(s.x2);
+      stroke.Set<"y2">(s.y2);
+      stroke.Set<"colour">(colour);
+      stroke.Set<"width">(static_cast<double>(m.width));
+      stroke.AppendTo(ops_);
     }
   }
 }

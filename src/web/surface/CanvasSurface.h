@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -8,36 +7,9 @@
 #include <vector>
 
 #include "lesson/surface/DisplayList.h"
+#include "web/schema/Messages.h"
 
 namespace lesson::web {
-
-// The numbers of a display list, as the page's canvas runs it.
-enum DisplayOp : int {
-  kClearOp = 1,    // the whole picture white
-  kStrokeOp = 2,   // x1 y1 x2 y2 colour width: a round-capped stroke
-  kTextOp = 3,     // x y colour pixelSize bold textId: a text, its cell's top-left at x, y
-  kSaveOp = 4,     // slot: the picture as it stands becomes that snapshot
-  kRestoreOp = 5,  // slot left top right bottom: the snapshot copied back within those plane pixels
-};
-// Each operation with the page's name for it and the numbers it takes, its
-// own included.
-struct DisplayOpRow {
-  DisplayOp op;
-  const char* name;
-  int size;
-};
-inline constexpr std::array<DisplayOpRow, 5> kDisplayOps{{{kClearOp, "clear", 1},
-                                                          {kStrokeOp, "stroke", 7},
-                                                          {kTextOp, "text", 7},
-                                                          {kSaveOp, "save", 2},
-                                                          {kRestoreOp, "restore", 6}}};
-constexpr int SizeOf(DisplayOp op) {
-  for (const DisplayOpRow& entry : kDisplayOps) {
-    if (entry.op == op)
-      return entry.size;
-  }
-  return 0;
-}
 
 // Where a display list goes: the page's canvas, or a test.
 class DisplaySink {
@@ -80,12 +52,6 @@ class CanvasSurface final : private Raster, public ListSurface {
   void Save(std::size_t slot) override;
   void Paint(std::span<const Mark> marks) override;
   int TextId(const std::string& text);
-  // Appends an operation with its operands, as many as it takes.
-  template <DisplayOp op, class... Operands>
-  void Emit(Operands... operands) {
-    static_assert(sizeof...(Operands) + 1 == SizeOf(op));
-    ops_.insert(ops_.end(), {static_cast<double>(op), static_cast<double>(operands)...});
-  }
 
   DisplaySink& sink_;
   std::vector<double> ops_;

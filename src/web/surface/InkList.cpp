@@ -4,37 +4,40 @@ namespace lesson::web {
 
 namespace {
 
-constexpr int SizeOf(InkOp op) {
-  for (const InkOpRow& row : kInkOps) {
-    if (row.op == op)
-      return row.size;
-  }
-  return 0;
+template <const Message& M>
+void Point(std::vector<double>& list, const InkPoint& to) {
+  Record<M> point;
+  point.template Set<"x">(double{to.x});
+  point.template Set<"y">(double{to.y});
+  point.AppendTo(list);
 }
 
-template <InkOp op, class... Operands>
-void Emit(std::vector<double>& list, Operands... operands) {
-  static_assert(sizeof...(Operands) + 1 == SizeOf(op));
-  list.insert(list.end(), {static_cast<double>(op), static_cast<double>(operands)...});
-}
-
-template <InkOp begin>
+template <const Message& Begin>
 void Path(std::vector<double>& list, const InkPath& path) {
-  Emit<begin>(list, path.colour.Rgb(), path.width);
+  Record<Begin> begin;
+  begin.template Set<"colour">(static_cast<double>(path.colour.Rgb()));
+  begin.template Set<"width">(static_cast<double>(path.width));
+  begin.AppendTo(list);
   for (const PathOp& op : path.ops) {
     switch (op.kind) {
       case PathOp::Kind::kMove:
-        Emit<kInkMoveOp>(list, op.to.x, op.to.y);
+        Point<kInkMoveOp>(list, op.to);
         break;
       case PathOp::Kind::kLine:
-        Emit<kInkLineOp>(list, op.to.x, op.to.y);
+        Point<kInkLineOp>(list, op.to);
         break;
-      case PathOp::Kind::kQuad:
-        Emit<kInkQuadOp>(list, op.control.x, op.control.y, op.to.x, op.to.y);
+      case PathOp::Kind::kQuad: {
+        Record<kInkQuadOp> quad;
+        quad.Set<"cx">(double{op.control.x});
+        quad.Set<"cy">(double{op.control.y});
+        quad.Set<"x">(double{op.to.x});
+        quad.Set<"y">(double{op.to.y});
+        quad.AppendTo(list);
         break;
+      }
     }
   }
-  Emit<kInkStrokeOp>(list);
+  Record<kInkStrokeOp>().AppendTo(list);
 }
 
 }  // namespace
@@ -42,7 +45,7 @@ void Path(std::vector<double>& list, const InkPath& path) {
 std::vector<double> InkList(const InkUpdate& update) {
   std::vector<double> list;
   if (update.redraw)
-    Emit<kInkRedrawOp>(list);
+    Record<kInkRedrawOp>().AppendTo(list);
   for (const InkPath& path : update.finished)
     Path<kInkFinishedOp>(list, path);
   if (update.active)

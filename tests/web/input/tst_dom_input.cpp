@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "web/input/DomInput.h"
+#include "web/input/EventQueue.h"
 
 using namespace lesson;
 using namespace lesson::web;
@@ -102,6 +103,65 @@ class DomInputTest : public QObject {
     QCOMPARE(OriginFromDom("deleteContentBackward", false), TextOrigin::kTyped);
     QCOMPARE(OriginFromDom("insertFromPaste", false), TextOrigin::kPasted);
     QCOMPARE(OriginFromDom("insertFromDrop", false), TextOrigin::kPasted);
+  }
+  // The page's queue as the lesson takes it, for a script of events: d, m,
+  // u, c (down, move, up, cancel) of pointer 1 or 2 at x, with i for an
+  // edit of box 0 between them; each string is what comes out, by x.
+  void queueOfThePage_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("taken");
+    QTest::newRow("moves of no pressed pointer dropped") << "m1:1 d1:2 m1:3 u1:4 m1:5"
+                                                         << "2 3 4";
+    QTest::newRow("a pointer's moves merge, its points kept") << "d1:1 m1:2 m1:3 m1:4 u1:5"
+                                                              << "1 4(2,3) 5";
+    QTest::newRow("two pointers' moves stay apart") << "d1:1 d2:2 m1:3 m2:4 m1:5"
+                                                    << "1 2 3 4 5";
+    QTest::newRow("a cancel releases") << "d1:1 c1:2 m1:3"
+                                       << "1 2";
+    QTest::newRow("an edit stops a merge") << "d1:1 m1:2 i m1:3"
+                                           << "1 2 i 3";
+  }
+  void queueOfThePage() {
+    QFETCH(QString, script);
+    QFETCH(QString, taken);
+    EventQueue queue;
+    bool edit = false;
+    for (const QString& step : script.split(' ')) {
+      PageEvent e;
+      if (step == "i") {
+        e.kind = kInputEvent.id;
+        e.numbers[SlotOf(kInputEvent, "row")] = 0;
+        queue.Push(std::move(e));
+        edit = true;
+        continue;
+      }
+      const char* types[] = {"pointerdown", "pointermove", "pointerup", "pointercancel"};
+      const auto type = std::string(types[QString("dmuc").indexOf(step[0])]);
+      e.kind = kPointerEvent.id;
+      e.numbers[SlotOf(kPointerEvent, "pointerId")] = step.mid(1, 1).toDouble();
+      e.numbers[SlotOf(kPointerEvent, "clientX")] = step.section(':', 1).toDouble();
+      e.numbers[SlotOf(kPointerEvent, "button")] = step[0] == 'm' ? -1 : 0;
+      e.numbers[SlotOf(kPointerEvent, "type")] = static_cast<double>(type.size());
+      e.numbers[SlotOf(kPointerEvent, "pointerType")] = 5;
+      e.texts = type + "mouse";
+      queue.Push(std::move(e));
+    }
+    QCOMPARE(queue.EditPending(0), edit);
+    QCOMPARE(queue.EditPending(1), false);
+    QStringList out;
+    while (const auto e = queue.Pop()) {
+      if (e->kind == kInputEvent.id) {
+        out << "i";
+        continue;
+      }
+      QString x =
+          QString::number(web::Received<kPointerEvent>(e->numbers, e->texts).Number<"clientX">());
+      QStringList points;
+      for (std::size_t i = 0; i < e->points.size(); i += 2)
+        points << QString::number(e->points[i]);
+      out << (points.isEmpty() ? x : x + "(" + points.join(',') + ")");
+    }
+    QCOMPARE(out.join(' '), taken);
   }
 };
 

@@ -31,48 +31,47 @@ class ModelCanvas final : public web::DisplaySink {
   int restores = 0;
 
   void Intern(int id, std::string_view text) override { texts[id] = std::string(text); }
+  // Each operation is read by its fields' names, as the page reads it.
   void Draw(const double* ops, std::size_t count) override {
     for (std::size_t i = 0; i < count;) {
-      switch (static_cast<int>(ops[i])) {
-        case web::kClearOp:
-          ++clears;
-          cells.assign(cells.size(), 0);
-          i += 1;
-          break;
-        case web::kStrokeOp:
-          Stroke(cells, ops + i + 1);
-          i += 7;
-          break;
-        case web::kTextOp:
-          Text(cells, ops[i + 1], ops[i + 2], ops[i + 3], ops[i + 4], ops[i + 5],
-               texts.at(static_cast<int>(ops[i + 6])));
-          i += 7;
-          break;
-        case web::kSaveOp:
-          snapshots_[static_cast<std::size_t>(ops[i + 1])] = cells;
-          i += 2;
-          break;
-        case web::kRestoreOp: {
-          ++restores;
-          const Grid& snapshot = snapshots_.at(static_cast<std::size_t>(ops[i + 1]));
-          Cover(ops[i + 2], ops[i + 3], ops[i + 4], ops[i + 5],
-                [&](std::size_t at) { cells[at] = snapshot.at(at); });
-          i += 6;
-          break;
-        }
-        default:
-          QFAIL("unknown operation");
-          return;
+      const int op = static_cast<int>(ops[i]);
+      QVERIFY(op >= 1 && op <= static_cast<int>(web::kDisplayOps.size()));
+      const std::size_t size = web::kDisplayOps[static_cast<std::size_t>(op - 1)]->fields.size();
+      QVERIFY(i + 1 + size <= count);
+      const std::span<const double> fields(ops + i + 1, size);
+      i += 1 + size;
+      if (op == web::kClearOp.id) {
+        ++clears;
+        cells.assign(cells.size(), 0);
+      } else if (op == web::kStrokeOp.id) {
+        const web::Received<web::kStrokeOp> s(fields, {});
+        Stroke(cells, s.Number<"x1">(), s.Number<"y1">(), s.Number<"x2">(), s.Number<"y2">(),
+               s.Number<"colour">(), s.Number<"width">());
+      } else if (op == web::kTextOp.id) {
+        const web::Received<web::kTextOp> s(fields, {});
+        Text(cells, s.Number<"x">(), s.Number<"top">(), s.Number<"colour">(),
+             s.Number<"pixelSize">(), s.Number<"bold">(),
+             texts.at(static_cast<int>(s.Number<"textId">())));
+      } else if (op == web::kSaveOp.id) {
+        const web::Received<web::kSaveOp> s(fields, {});
+        snapshots_[static_cast<std::size_t>(s.Number<"slot">())] = cells;
+      } else {
+        ++restores;
+        const web::Received<web::kRestoreOp> s(fields, {});
+        const Grid& snapshot = snapshots_.at(static_cast<std::size_t>(s.Number<"slot">()));
+        Cover(s.Number<"left">(), s.Number<"top">(), s.Number<"right">(), s.Number<"bottom">(),
+              [&](std::size_t at) { cells[at] = snapshot.at(at); });
       }
     }
   }
 
   // The marks a stroke and a text cover at least, drawn the plain way.
-  static void Stroke(Grid& grid, const double* s) {
-    const double half = s[5] / 2;
-    const auto id = Fingerprint({1, s[0], s[1], s[2], s[3], s[4], s[5]});
-    Cover(std::min(s[0], s[2]) - half, std::min(s[1], s[3]) - half, std::max(s[0], s[2]) + half + 1,
-          std::max(s[1], s[3]) + half + 1, [&](std::size_t at) { grid[at] = Mix(grid[at], id); });
+  static void Stroke(Grid& grid, double x1, double y1, double x2, double y2, double colour,
+                     double width) {
+    const double half = width / 2;
+    const auto id = Fingerprint({1, x1, y1, x2, y2, colour, width});
+    Cover(std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half + 1,
+          std::max(y1, y2) + half + 1, [&](std::size_t at) { grid[at] = Mix(grid[at], id); });
   }
   static void Text(Grid& grid, double x, double top, double colour, double size, double bold,
                    const std::string& text) {
@@ -125,8 +124,7 @@ ModelCanvas::Grid Plain(const std::vector<DrawCall>& calls) {
       const auto s = ClipStroke({c.stroke.x1, c.stroke.y1, c.stroke.x2, c.stroke.y2}, width, 640);
       if (!s)
         continue;
-      const double op[] = {s->x1, s->y1, s->x2, s->y2, rgb(c.stroke.colour), double(width)};
-      ModelCanvas::Stroke(grid, op);
+      ModelCanvas::Stroke(grid, s->x1, s->y1, s->x2, s->y2, rgb(c.stroke.colour), double(width));
     } else if (c.kind == DrawCall::Kind::kPrint) {
       const int size = PointsToPixels(c.attributes.fontSize);
       if (c.attributes.currentX > 700 || c.attributes.currentY > 700 ||
@@ -149,6 +147,7 @@ class CanvasHost final : public Host {
   void RunQueuedInput() override { wait.RunQueuedInput(); }
   void End() override {}
   void ControlChanged(Control&) override {}
+  void FitChanged(const WindowFit&) override {}
   void FocusChanged() override {}
   void PictureChanged() override { picture->Flush(); }
   void InkChanged(const InkUpdate&) override {}
