@@ -95,7 +95,7 @@ def test_own_files_only_and_no_dynamic_code(page, server):
     origins += page.js("performance.getEntriesByType('resource').map((e) => new URL(e.name).origin)")
     assert set(origins) <= {server.url.rstrip("/")}
     assert page.problems() == []
-    built = [DIST / name for name in ("lesson.js", "app.js", "sw.js", "teacher.js",
+    built = [DIST / name for name in ("lesson.js", "app.js", "sw.js", "teacher.js", "teacher-link.js",
                                       "teacher-core.js", "qrcode/qrcode.js")]
     built.append(DIST.parent / "linear-function-lesson.html")
     for path in built:

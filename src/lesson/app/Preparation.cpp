@@ -53,9 +53,9 @@ std::string Encode(std::string_view text) {
 }
 
 std::optional<bool> Flag(std::string_view value) {
-  if (value == "1")
+  if (value == kSettingOn)
     return true;
-  if (value == "0")
+  if (value == kSettingOff)
     return false;
   return std::nullopt;
 }
@@ -108,18 +108,31 @@ Preparation::Taken Preparation::Take(std::string_view name, std::string_view val
     return Taken::kYes;
   }
   if (name == kSettingNames[kAux]) {
-    if (value != "A" && value != "C" && value != "AC" && value != "a" && value != "c" &&
-        value != "ac")
-      return Taken::kUnreadableValue;
-    lineA_ = value.front() == 'A' || value.front() == 'a';
-    triangle_ = value.back() == 'C' || value.back() == 'c';
-    return Taken::kYes;
+    // The letters of some constructions in their order, all capitals or all
+    // small: each subset's own.
+    for (unsigned subset = 1; subset < (1U << kConstructions.size()); ++subset) {
+      std::string capitals;
+      std::string small;
+      for (std::size_t i = 0; i < kConstructions.size(); ++i) {
+        if ((subset & (1U << i)) != 0) {
+          capitals += kConstructions[i].letter;
+          small += static_cast<char>(kConstructions[i].letter - 'A' + 'a');
+        }
+      }
+      if (value == capitals || value == small) {
+        lineA_ = (subset & 1U) != 0;
+        triangle_ = (subset & 2U) != 0;
+        return Taken::kYes;
+      }
+    }
+    return Taken::kUnreadableValue;
   }
   return Taken::kUnknownName;
 }
 
-Preparation Preparation::FromQuery(std::string_view query) {
-  Preparation p;
+// Hands f each name and value of a query, decoded.
+template <typename F>
+void ForEachPair(std::string_view query, F f) {
   if (!query.empty() && query.front() == '?')
     query.remove_prefix(1);
   while (!query.empty()) {
@@ -127,9 +140,30 @@ Preparation Preparation::FromQuery(std::string_view query) {
     const std::string_view pair = query.substr(0, end);
     const std::size_t equals = std::min(pair.find('='), pair.size());
     const std::string_view value = equals < pair.size() ? pair.substr(equals + 1) : "";
-    (void)p.Take(Decode(pair.substr(0, equals)), Decode(value));
+    f(Decode(pair.substr(0, equals)), Decode(value));
     query.remove_prefix(std::min(end + 1, query.size()));
   }
+}
+
+Preparation Preparation::FromQuery(std::string_view query) {
+  Preparation p;
+  ForEachPair(query, [&p](const std::string& name, const std::string& value) {
+    (void)p.Take(name, value);
+  });
+  return p;
+}
+
+Preparation Preparation::FromFields(std::string_view fields) {
+  Preparation p;
+  ForEachPair(fields, [&p](const std::string& name, const std::string& value) {
+    Preparation one;
+    if (name != kSettingNames[kAux] || one.Take(name, value) != Taken::kYes) {
+      (void)p.Take(name, value);
+      return;
+    }
+    p.lineA_ = p.lineA_ || one.lineA_;
+    p.triangle_ = p.triangle_ || one.triangle_;
+  });
   return p;
 }
 
@@ -152,12 +186,33 @@ std::string Preparation::Query() const {
   if (intercept_ && !intercept_->empty())
     add(kB, AsTyped(*intercept_));
   if (quick_.value_or(false))
-    add(kQuick, "1");
+    add(kQuick, kSettingOn);
   if (draw_)
-    add(kDraw, "1");
-  if (draw_ && (lineA_ || triangle_))
-    add(kAux, std::string(lineA_ ? "A" : "") + (triangle_ ? "C" : ""));
+    add(kDraw, kSettingOn);
+  std::string aux;
+  for (std::size_t i = 0; i < kConstructions.size(); ++i) {
+    if (Drawn(i))
+      aux += kConstructions[i].letter;
+  }
+  if (draw_ && !aux.empty())
+    add(kAux, aux);
   return query;
+}
+
+std::string Preparation::Fields() const {
+  Preparation fields = *this;
+  fields.size_ = size_.value_or(static_cast<std::int16_t>(kStartingSizeButton));
+  fields.lineA_ = fields.triangle_ = false;
+  std::string query = fields.Query();
+  for (std::size_t i = 0; i < kConstructions.size(); ++i) {
+    if (draw_ && Drawn(i))
+      query += "&" + std::string(kSettingNames[kAux]) + "=" + kConstructions[i].letter;
+  }
+  return query;
+}
+
+bool Preparation::Drawn(std::size_t construction) const {
+  return construction == 0 ? lineA_ : triangle_;
 }
 
 Preparation Preparation::WholeTextsOnly() const {

@@ -18,6 +18,23 @@ class Form1;
 inline constexpr std::array<std::string_view, 6> kSettingNames{"size",  "a",    "b",
                                                                "quick", "draw", "aux"};
 
+// How a link writes a setting (quick, draw) that is on, and one that is off.
+inline constexpr std::string_view kSettingOn = "1";
+inline constexpr std::string_view kSettingOff = "0";
+
+// The size button a lesson starts with (中): a link without a size leaves
+// the plane at it.
+inline constexpr std::size_t kStartingSizeButton = 1;
+
+// The constructions a setting aux names, each by its letter and the button
+// that draws it, in the order they are drawn: line A, the slope triangle.
+struct Construction {
+  char letter;
+  ControlId button;
+};
+inline constexpr std::array<Construction, 2> kConstructions{
+    {{'A', ControlId::kCommand10}, {'C', ControlId::kCommand12}}};
+
 // An example a teacher prepares for the pupils, by a link's parameters or
 // the program's options: the plane's size, the texts of a and b, Quick, the
 // graph and the constructions. It is applied to a lesson that has started as
@@ -59,6 +76,16 @@ class Preparation {
   // (Check), for a link whose every value the lesson reads as it stands.
   Preparation WholeTextsOnly() const;
 
+  // The settings as the fields of a form that offers each size and each
+  // construction as a choice of its own ("size=2&a=2/3&draw=1&aux=A&aux=C"):
+  // as Query writes them, but the size always (kStartingSizeButton where
+  // none is set) and each construction a field aux of its own letter.
+  std::string Fields() const;
+
+  // The settings of such a form's fields: as FromQuery reads a query, but
+  // the constructions of every field aux are taken together.
+  static Preparation FromFields(std::string_view fields);
+
   // How the lesson reads the text of a setting a or b, as its box would
   // hold it.
   static TextCheck Check(std::string_view name, std::string_view value);
@@ -66,6 +93,9 @@ class Preparation {
  private:
   // The form takes the settings as an event of its own (Form1::Prepare).
   friend class Form1;
+
+  // Whether the example draws a construction, by its place in kConstructions.
+  bool Drawn(std::size_t construction) const;
 
   std::optional<std::int16_t> size_;  // the size button's index
   std::optional<std::string> slope_;

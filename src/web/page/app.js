@@ -1,11 +1,12 @@
 // Starts the lesson: the module (lesson.js, built from js/*.js and the C++)
 // and the page's font are loaded side by side, then the lesson builds its
 // window. Where WebAssembly is missing or the lesson's files cannot be had,
-// the page says so (notice.js) instead of staying blank.
+// the page says so (notice.js) instead of staying blank. The fonts and the
+// notices' kinds are the core's (window.lessonPage, page-constants.js).
 'use strict';
 (function () {
   const notice = window.lessonNotice;
-  const FACE = '"LessonGothic", sans-serif';
+  const { fontsBeforeStart, notice: Notice } = window.lessonPage;
   let started = false;
 
   // Framed as a preview by a page of the same site (the teacher's page), the
@@ -16,28 +17,26 @@
 
   function start() {
     if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
-      notice.fail('no-wasm', 'start: this browser runs no WebAssembly');
+      notice.fail(Notice.noWasm, 'start: this browser runs no WebAssembly');
       return;
     }
     if (typeof window.createLessonModule !== 'function') {
-      notice.fail('files-missing', 'start: lesson.js did not load');
+      notice.fail(Notice.filesMissing, 'start: lesson.js did not load');
       return;
     }
     // Canvas texts silently take another face while the page's font still
     // loads: the lesson starts once it is there (or has failed, and the
     // system's font stands in).
-    const font = Promise.all([document.fonts.load('16px ' + FACE),
-                              document.fonts.load('bold 27px ' + FACE),
-                              document.fonts.load('16px LessonUnseen')]).catch(() => {});
+    const font = Promise.all(fontsBeforeStart.map((f) => document.fonts.load(f))).catch(() => {});
     const module = window.createLessonModule({
       lessonNotice: notice,
       wasmBinary: window.lessonWasmBinary,  // set where the page is one file
       // Before the lesson has started, its files could not be had whole.
-      onAbort: (what) => notice.fail(started ? 'stopped' : 'files-missing', 'abort: ' + what),
+      onAbort: (what) => notice.fail(started ? Notice.stopped : Notice.filesMissing, 'abort: ' + what),
       printErr: (text) => notice.record('stderr: ' + text),
     });
     Promise.all([module, font]).then(([lesson]) => run(lesson),
-                                     (e) => notice.fail('files-missing', 'load: ' + e));
+                                     (e) => notice.fail(Notice.filesMissing, 'load: ' + e));
   }
 
   function run(lesson) {

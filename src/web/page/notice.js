@@ -30,8 +30,8 @@ window.lessonNotice = (function () {
   return {
     problems: problems,
     record: record,
-    // The lesson cannot run, or go on: kind names the notice's template
-    // (no-wasm, files-missing, stopped), which the page was built with. The
+    // The lesson cannot run, or go on: kind names the notice's template,
+    // which the page was built with (one of window.lessonPage.notice). The
     // alert is read out as its texts arrive.
     fail: function (kind, what) {
       if (what !== undefined)

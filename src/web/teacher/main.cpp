@@ -1,7 +1,9 @@
 // The teacher's page's share of the lesson core: how the lesson reads a
 // link's query and the texts for a and b, so that the page builds its link
-// by the lesson's own rules. A module of its own, small beside the lesson's,
-// that the page loads alone.
+// by the lesson's own rules. The page hands it its form's fields as the form
+// sends them and sets its form from the fields it returns: what a link holds
+// and how it is written are the core's alone. A module of its own, small
+// beside the lesson's, that the page loads alone.
 
 #include <emscripten.h>
 
@@ -24,15 +26,16 @@ const char* Return(std::string text) {
 
 extern "C" {
 
-// The settings of a query as the lesson takes them, written as a link
-// writes them: what the page starts from.
-EMSCRIPTEN_KEEPALIVE const char* teacher_settings(const char* query) {
-  return Return(lesson::Preparation::FromQuery(query).Query());
+// The settings of a link's query as the lesson takes them, as the form's
+// fields: what the page starts from.
+EMSCRIPTEN_KEEPALIVE const char* teacher_fields(const char* query) {
+  return Return(lesson::Preparation::FromQuery(query).Fields());
 }
 
-// The same, less a text for a or b that does not read whole: the link.
-EMSCRIPTEN_KEEPALIVE const char* teacher_link(const char* query) {
-  return Return(lesson::Preparation::FromQuery(query).WholeTextsOnly().Query());
+// The link's query of the form's fields, less a text for a or b that does
+// not read whole.
+EMSCRIPTEN_KEEPALIVE const char* teacher_link(const char* fields) {
+  return Return(lesson::Preparation::FromFields(fields).WholeTextsOnly().Query());
 }
 
 // Why the text of setting a or b is left out of the link, or "" when it is

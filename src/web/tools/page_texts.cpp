@@ -1,17 +1,19 @@
 // Writes what the page needs of the lesson when it is built, into the folder
 // given:
 //   page_texts.json  the page's texts and colours: {"caption", "colour" (the
-//                    window's background, #rrggbb), "colours" (CSS values by
-//                    name, with the focus frame's width), "manifest" (the web
+//                    window's background, #rrggbb), "faces" (the names of the
+//                    faces the pages ship), "properties" (the CSS custom
+//                    properties of both pages' style, by name), "constants"
+//                    (window.lessonPage of the pages' scripts), "manifest" (the web
 //                    app's, less its icons and files), "notices" ({"noscript",
 //                    "reload", "<kind>": [what, advice]}), "glyphs" (every
 //                    character the window and the plane can show, for the
 //                    subset of the font that the pages ship), "teacher" (the
-//                    teacher's page's texts by the keys of its template)}
-//   contract.js      the numbers the page's JavaScript shares with the C++:
-//                    the display list's operations and their sizes, the
-//                    kinds and size of an input event, the control kinds and
-//                    the plane's side, as an Emscripten library ($LessonContract)
+//                    teacher's page's texts by the keys of its template),
+//                    "teacherChoices" (its choices of a size and of the
+//                    constructions, by their setting)}
+//   contract.js      what the page's JavaScript shares with the C++: the
+//                    boundary's messages and their packing (Contract.h)
 // Built by CMake with the lesson and run by node as the lesson is built.
 
 #include <cstdio>
@@ -22,53 +24,18 @@
 
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Notices.h"
+#include "lesson/app/PageLook.h"
 #include "lesson/app/Preparation.h"
 #include "lesson/app/TeacherTexts.h"
 #include "lesson/plane/PlaneTexts.h"
-#include "web/Boundary.h"
-#include "web/surface/CanvasSurface.h"
-#include "web/surface/InkList.h"
+#include "web/tools/Contract.h"
 
 namespace {
 
 using namespace lesson;
+using web::Quoted;
 
-struct NamedNotice {
-  const char* kind;
-  Notice notice;
-};
-constexpr NamedNotice kNotices[] = {{"no-wasm", kNoWebAssemblyNotice},
-                                    {"files-missing", kFilesMissingNotice},
-                                    {"stopped", kStoppedNotice}};
-
-// The page's names of the control kinds, by their numbers.
-struct KindName {
-  ControlKind kind;
-  const char* name;
-};
-constexpr KindName kKindNames[] = {
-    {ControlKind::kTextBox, "textBox"}, {ControlKind::kButton, "button"},
-    {ControlKind::kLabel, "label"},     {ControlKind::kCheckBox, "checkBox"},
-    {ControlKind::kPicture, "picture"}, {ControlKind::kToggle, "toggle"}};
-static_assert(std::size(kKindNames) == static_cast<std::size_t>(ControlKind::kToggle) + 1);
-
-// A JSON string: quotes, backslashes and control characters escaped.
-std::string Quoted(std::string_view text) {
-  std::string out = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char escaped[8];
-      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-      out += escaped;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
+constexpr const auto& kNotices = kPageNotices;
 
 std::string Hex(Colour colour) {
   char text[8];
@@ -78,7 +45,8 @@ std::string Hex(Colour colour) {
 
 // Hands each of the teacher's page's texts to f(key, text), by the keys of
 // its template (teacher.html): its own texts, the captions of the window's
-// controls its choices stand for, and the names of a link's settings.
+// controls its boxes and ticks stand for, and the names of a link's
+// settings.
 template <typename F>
 void ForEachTeacherText(F f) {
   const std::pair<const char*, std::string_view> texts[] = {
@@ -93,8 +61,6 @@ void ForEachTeacherText(F f) {
       {"steps-legend", kTeacherStepsLegend},
       {"quick", ControlCaption(ControlId::kCheck2)},
       {"draw", ControlCaption(ControlId::kCommand5)},
-      {"aux-a", ControlCaption(ControlId::kCommand10)},
-      {"aux-c", ControlCaption(ControlId::kCommand12)},
       {"preview", kTeacherPreviewTitle},
       {"link", kTeacherLinkLabel},
       {"copy", kTeacherCopy},
@@ -109,11 +75,56 @@ void ForEachTeacherText(F f) {
   };
   for (const auto& [key, text] : texts)
     f(std::string(key), text);
-  for (std::size_t i = 0; i < kSizeButtons.size(); ++i)
-    f("size-" + std::to_string(i + 1), ControlCaption(kSizeButtons[i]));
   for (std::string_view name : kSettingNames)
     f("name-" + std::string(name), name);
+  f("on", kSettingOn);
   f("box-length", std::to_string(kBoxMaxLength));
+}
+
+// A choice of the teacher's page among several of one setting: a size
+// button's (one of them), a construction's (any of them, once the graph is
+// drawn). Its element's id is the setting's name and its value in small
+// letters ("size-2", "aux-c").
+struct TeacherChoice {
+  std::string_view setting;
+  std::string value;
+  std::string_view caption;
+  bool exclusive;  // one of its setting's choices at once
+  bool checked;    // as the page opens
+  bool afterDraw;  // taken with the graph only
+};
+
+template <typename F>
+void ForEachTeacherChoice(F f) {
+  for (std::size_t i = 0; i < kSizeButtons.size(); ++i)
+    f(TeacherChoice{kSettingNames.front(), std::to_string(i + 1), ControlCaption(kSizeButtons[i]),
+                    true, i == kStartingSizeButton, false});
+  for (const Construction& c : kConstructions)
+    f(TeacherChoice{kSettingNames.back(), std::string(1, c.letter), ControlCaption(c.button), false,
+                    false, true});
+}
+
+// The choices by their setting: {"size": [{"id", "value", "caption",
+// "type", "checked", "afterDraw"}, ...], "aux": [...]}.
+std::string TeacherChoices() {
+  std::string json;
+  std::string_view setting;
+  ForEachTeacherChoice([&json, &setting](const TeacherChoice& c) {
+    if (c.setting != setting)
+      json += std::string(json.empty() ? "{" : "], ") + Quoted(c.setting) + ": [";
+    else
+      json += ", ";
+    setting = c.setting;
+    std::string id = std::string(c.setting) + "-" + c.value;
+    for (char& ch : id)
+      ch = ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+    json += "{\"id\": " + Quoted(id) + ", \"value\": " + Quoted(c.value) +
+            ", \"caption\": " + Quoted(c.caption) +
+            ", \"type\": " + Quoted(c.exclusive ? "radio" : "checkbox") +
+            ", \"checked\": " + (c.checked ? "true" : "false") +
+            ", \"afterDraw\": " + (c.afterDraw ? "true" : "false") + "}";
+  });
+  return json + "]}";
 }
 
 std::string Glyphs() {
@@ -144,6 +155,7 @@ std::string TeacherGlyphs() {
     all += std::string(n.notice.what) + n.notice.advice;
   all += kReloadCaption;
   ForEachTeacherText([&all](const std::string&, std::string_view text) { all += text; });
+  ForEachTeacherChoice([&all](const TeacherChoice& c) { all += c.caption; });
   for (const char* reason : kTextCheckReasons)
     all += reason;
   return all;
@@ -157,6 +169,68 @@ std::string TeacherTexts() {
   return texts + "}";
 }
 
+// A name of the core's ("files-missing", "button-top") as a script's key
+// ("filesMissing", "buttonTop").
+std::string CamelCase(std::string_view name) {
+  std::string key;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (name[i] == '-' && i + 1 < name.size())
+      key += static_cast<char>(name[++i] - 'a' + 'A');
+    else
+      key += name[i];
+  }
+  return key;
+}
+
+// A colour of the pages as CSS writes it: #rrggbb, or rgba() where it is
+// not opaque.
+std::string Css(const PageColour& c) {
+  if (c.opacity >= 1)
+    return Hex(c.colour);
+  char text[48];
+  std::snprintf(text, sizeof text, "rgba(%d, %d, %d, %g)", c.colour.r, c.colour.g, c.colour.b,
+                c.opacity);
+  return text;
+}
+
+std::string FaceList(const char* face) {
+  return Quoted(face) + ", sans-serif";
+}
+
+// The CSS custom properties both pages' style reads (--name: value): the
+// faces, the colours, the focus frame's width and the window's proportions.
+std::string StyleProperties() {
+  std::string properties = "{\"face\": " + Quoted(FaceList(kPageFace)) + ", \"unseen-face\": " +
+                           Quoted(Quoted(kUnseenFace) + ", " + FaceList(kPageFace)) +
+                           ", \"frame-width\": " + Quoted(std::to_string(kFocusFrameWidth) + "px") +
+                           ", \"window-ratio\": " +
+                           Quoted(std::to_string(kFormWidth) + " / " + std::to_string(kFormHeight));
+  for (const PageColour& c : kPageColours)
+    properties += ", " + Quoted(c.name) + ": " + Quoted(Css(c));
+  return properties + "}";
+}
+
+// What the pages' own scripts take from the core (window.lessonPage): the
+// fonts to load before the lesson starts, the notices' kinds and the
+// colours, by names of their own.
+std::string ScriptConstants() {
+  std::string fonts;
+  for (const PageFont& font : kFontsBeforeStart)
+    fonts += std::string(fonts.empty() ? "" : ", ") +
+             Quoted((font.bold ? "bold " : "") + std::to_string(FontPixels(font.points)) + "px " +
+                    Quoted(font.face));
+  std::string notices;
+  for (const NamedNotice& n : kNotices)
+    notices += std::string(notices.empty() ? "" : ", ") + Quoted(CamelCase(n.kind)) + ": " +
+               Quoted(n.kind);
+  std::string colours;
+  for (const PageColour& c : kPageColours)
+    colours += std::string(colours.empty() ? "" : ", ") + Quoted(CamelCase(c.name)) + ": " +
+               Quoted(Css(c));
+  return "{\"fontsBeforeStart\": [" + fonts + "], \"notice\": {" + notices + "}, \"colour\": {" +
+         colours + "}}";
+}
+
 std::string PageTexts() {
   const std::string colour = Quoted(Hex(kLightGreen));
   std::string notices =
@@ -166,66 +240,18 @@ std::string PageTexts() {
                Quoted(n.notice.advice) + "]";
   notices += "}";
   return "{\"caption\": " + Quoted(kCaption) + ",\n \"colour\": " + colour +
-         ",\n \"colours\": {\"background\": " + colour + ", \"notice\": " + Quoted(Hex(kOlive)) +
-         ", \"frame\": " + Quoted(Hex(kFocusFrameColour)) +
-         ", \"framewidth\": " + Quoted(std::to_string(kFocusFrameWidth) + "px") +
-         "},\n \"manifest\": {\"name\": " + Quoted(kProgramName) +
+         ",\n \"faces\": {\"page\": " + Quoted(kPageFace) + ", \"unseen\": " + Quoted(kUnseenFace) +
+         "},\n \"properties\": " + StyleProperties() + ",\n \"constants\": " + ScriptConstants() +
+         ",\n \"manifest\": {\"name\": " + Quoted(kProgramName) +
          ", \"short_name\": " + Quoted(kShortName) +
          ", \"lang\": \"ja\", \"dir\": \"ltr\", \"start_url\": \"./\", \"scope\": \"./\", "
          "\"display\": \"standalone\", \"background_color\": " +
          colour + ", \"theme_color\": " + colour +
          ", \"shortcuts\": [{\"name\": " + Quoted(kTeacherTitle) +
          ", \"url\": \"teacher.html\"}]},\n \"notices\": " + notices +
-         ",\n \"teacher\": " + TeacherTexts() + ",\n \"glyphs\": " + Quoted(Glyphs()) +
+         ",\n \"teacher\": " + TeacherTexts() + ",\n \"teacherChoices\": " + TeacherChoices() +
+         ",\n \"glyphs\": " + Quoted(Glyphs()) +
          ",\n \"teacherGlyphs\": " + Quoted(TeacherGlyphs()) + "}\n";
-}
-
-// An operation table as the page reads it: "name: number, ..." and
-// "number: size, ...".
-template <class Rows>
-std::pair<std::string, std::string> OpTable(const Rows& rows) {
-  std::string ops;
-  std::string sizes;
-  for (const auto& op : rows) {
-    ops += std::string(ops.empty() ? "" : ", ") + op.name + ": " + std::to_string(op.op);
-    sizes += std::string(sizes.empty() ? "" : ", ") + std::to_string(op.op) + ": " +
-             std::to_string(op.size);
-  }
-  return {ops, sizes};
-}
-
-std::string Contract() {
-  const auto [ops, sizes] = OpTable(web::kDisplayOps);
-  const auto [inkOps, inkSizes] = OpTable(web::kInkOps);
-  std::string events;
-  for (const WebEventName& e : kWebEvents)
-    events += std::string(events.empty() ? "" : ", ") + e.name + ": " + std::to_string(e.kind);
-  std::string kinds;
-  for (const KindName& k : kKindNames)
-    kinds += std::string(kinds.empty() ? "" : ", ") + k.name + ": " +
-             std::to_string(static_cast<int>(k.kind));
-  return "// The numbers the page shares with the lesson's C++, written from the C++\n"
-         "// definitions by page_texts as the lesson is built.\n"
-         "mergeInto(LibraryManager.library, {\n"
-         "  $LessonContract: {\n"
-         "    planeSide: " +
-         std::to_string(kPlaneSide) +
-         ",\n"
-         "    // The display list's operations, and the numbers each takes, its own included.\n"
-         "    Op: {" +
-         ops + "},\n    opSize: {" + sizes +
-         "},\n"
-         "    // The ink list's operations, and the numbers each takes, its own included.\n"
-         "    InkOp: {" +
-         inkOps + "},\n    inkOpSize: {" + inkSizes +
-         "},\n"
-         "    // The kinds of input event the page queues, and the numbers an event holds.\n"
-         "    Event: {" +
-         events + "},\n    eventNumbers: " + std::to_string(kEventNumbers) +
-         ", eventPoints: " + std::to_string(kEventPoints) +
-         ",\n"
-         "    ControlKind: {" +
-         kinds + "},\n  },\n});\n";
 }
 
 bool Write(const std::string& path, const std::string& text) {
@@ -246,7 +272,7 @@ int main(int argc, char** argv) {
   try {
     const std::string folder = argv[1];
     if (Write(folder + "/page_texts.json", PageTexts()) &&
-        Write(folder + "/contract.js", Contract()))
+        Write(folder + "/contract.js", web::Contract()))
       return 0;
     std::perror("page_texts");
   } catch (const std::exception& e) {

@@ -106,6 +106,30 @@ class PreparationTest : public QObject {
     QCOMPARE(link.Query().empty(), !kept);
   }
 
+  // The teacher's page's form offers each size and each construction as a
+  // choice of its own: the fields it starts from and the link it gives.
+  void aFormsFieldsAreALinksSettings_data() {
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("fields");
+    QTest::addColumn<QString>("link");
+    QTest::newRow("none: the starting size") << ""
+                                             << "size=2"
+                                             << "size=2";
+    QTest::newRow("both constructions") << "aux=ac&draw=1&size=4"
+                                        << "size=4&draw=1&aux=A&aux=C"
+                                        << "size=4&draw=1&aux=AC";
+    QTest::newRow("a construction without the graph") << "aux=C&a=1"
+                                                      << "size=2&a=1"
+                                                      << "size=2&a=1";
+  }
+  void aFormsFieldsAreALinksSettings() {
+    QFETCH(QString, query);
+    QFETCH(QString, fields);
+    QFETCH(QString, link);
+    QCOMPARE(QString::fromStdString(Preparation::FromQuery(query.toStdString()).Fields()), fields);
+    QCOMPARE(QString::fromStdString(Preparation::FromFields(fields.toStdString()).Query()), link);
+  }
+
   // A text longer than a box takes is cut where the box would cut it, in
   // UTF-16 units and never inside a character.
   void textsAreCutAsABoxCutsThem() {
