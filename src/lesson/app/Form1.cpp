@@ -45,6 +45,13 @@ void Form1::Resize(int width, int height) {
   ShowFit();
 }
 
+void Form1::Repaint() {
+  if (ending_)
+    return;
+  host_.ControlChanged(Picture1);
+  host_.FitChanged(fit_);
+}
+
 // Before the start and after the end the gate keeps all of it from the host.
 void Form1::ShowFit() {
   for (std::size_t row = 0; row < kControlCount; ++row)

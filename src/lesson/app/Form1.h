@@ -48,6 +48,11 @@ class Form1 final {
   // force, shows every control in the new fit and then tells the host of it.
   // After the end nothing is told.
   void Resize(int width, int height);
+  // The window is shown at a new pixel ratio in the same size (another
+  // screen, the browser's zoom): the plane's view is shown again and the fit
+  // told anew, so that the front-end remakes its picture at the new ratio.
+  // After the end nothing is told.
+  void Repaint();
   // The arrangement and scale the window is shown in.
   const WindowFit& Fit() const { return fit_; }
 

@@ -130,6 +130,8 @@ void WebHost::Run(const PageEvent& event) {
   } else if (kind == kResizeEvent.id) {
     const Received<kResizeEvent> e(numbers, texts);
     form.Resize(std::max(0, Whole(e.Number<"width">())), std::max(0, Whole(e.Number<"height">())));
+  } else if (kind == kRepaintEvent.id) {
+    form.Repaint();
   } else if (kind == kQuietEvent.id) {
     form.QuietIntervalEnded();
   } else if (kind == kLinkEvent.id) {

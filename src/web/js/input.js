@@ -43,13 +43,15 @@ mergeInto(LibraryManager.library, {
         if (LessonInput.boxEnter && e.key === 'Enter')
           e.preventDefault();
       }, true);
-      // The room the page gives the lesson whenever it changes: a new window
-      // size, another screen, the browser's zoom.
+      // The room the page gives the lesson whenever it changes (a new window
+      // size, the browser's zoom), and a new pixel ratio (another screen,
+      // the zoom), at which the picture is made afresh.
       const resized = () =>
         post('resize', { width: window.innerWidth, height: window.innerHeight });
       const watchRatio = () => window.matchMedia('(resolution: ' + window.devicePixelRatio +
         'dppx)').addEventListener('change', () => {
         resized();
+        post('repaint', {});
         watchRatio();
       }, { once: true });
       window.addEventListener('resize', resized);

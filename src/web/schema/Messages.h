@@ -135,6 +135,8 @@ inline constexpr Message kResizeEvent{"resize", 9, kResizeFields};
 // The quiet interval asked for has run out.
 inline constexpr Message kQuietEvent{"quiet", 10, {}};
 inline constexpr Message kLinkEvent{"link", 11, kLinkFields};
+// The page is shown at a new pixel ratio in the same room.
+inline constexpr Message kRepaintEvent{"repaint", 12, {}};
 inline constexpr std::array kEvents{&kClickEvent,          &kKeyEvent,      &kInputEvent,
                                     &kCompositionEndEvent, &kToggleEvent,   &kFocusEvent,
                                     &kPointerEvent,        &kPlaneKeyEvent, &kResizeEvent,

@@ -47,6 +47,10 @@ class LifecycleTest : public QObject {
     QCOMPARE(l.host.fits.size(), ended ? 1u : 2u);
     QVERIFY(l.host.fits.back() == FitWindow(ended ? 1024 : 810, ended ? 687 : 1010));
     QCOMPARE(l.host.pictureNotices, pictures);
+    // A new pixel ratio in the same room: the plane's view and the fit again.
+    l.form.Repaint();
+    QCOMPARE(l.host.controlNotices - notices, ended ? 0 : int{kControlCount} + 1);
+    QCOMPARE(l.host.fits.size(), ended ? 1u : 3u);
   }
 
   // The initial screen empties the plane and the boxes but keeps the plane
