@@ -28,7 +28,7 @@ class ControlSet {
   ControlSet& operator=(const ControlSet&) = delete;
 
   Control& At(std::size_t row) const { return *byRow_.at(row); }
-  Control& At(ControlId id) const { return At(RowOf(id)); }
+  Control& At(ControlId id) const { return *byRow_.at(RowOf(id)); }
   // The control with the keyboard focus, or nullptr when the window itself
   // has it.
   Control* Focus() const { return focus_ == kNone ? nullptr : byRow_[focus_]; }

@@ -90,11 +90,10 @@ void WebHost::Run(const PageEvent& event) {
       form.Click(*control);
   } else if (kind == kKeyEvent.id) {
     const Received<kKeyEvent> e(numbers, texts);
-    if (TextBox* box = BoxAt(form, e.Number<"row">())) {
-      if (const auto key =
-              BoxKeyFromDom(e.Text<"key">(), e.Flag<"isComposing">(), Whole(e.Number<"keyCode">())))
-        form.KeyPress(*box, *key);
-    }
+    const auto key =
+        BoxKeyFromDom(e.Text<"key">(), e.Flag<"isComposing">(), Whole(e.Number<"keyCode">()));
+    if (TextBox* box = BoxAt(form, e.Number<"row">()); box != nullptr && key)
+      form.KeyPress(*box, *key);
   } else if (kind == kInputEvent.id) {
     const Received<kInputEvent> e(numbers, texts);
     if (TextBox* box = BoxAt(form, e.Number<"row">()))
@@ -117,15 +116,17 @@ void WebHost::Run(const PageEvent& event) {
     const CanvasBox box{e.Number<"boxLeft">(), e.Number<"boxTop">(), e.Number<"boxWidth">()};
     const std::string type =
         std::string(e.Text<"type">()) + " " + std::string(e.Text<"pointerType">());
-    if (const auto pointer = PointerFromDom(
-            type, Whole(e.Number<"button">()), Whole(e.Number<"buttons">()), e.Flag<"shiftKey">(),
-            e.Flag<"ctrlKey">(), e.Flag<"altKey">(), e.Number<"clientX">(), e.Number<"clientY">(),
-            box, e.Number<"pointerId">(), trail))
+    const auto pointer = PointerFromDom(
+        type, Whole(e.Number<"button">()), Whole(e.Number<"buttons">()), e.Flag<"shiftKey">(),
+        e.Flag<"ctrlKey">(), e.Flag<"altKey">(), e.Number<"clientX">(), e.Number<"clientY">(), box,
+        e.Number<"pointerId">(), trail);
+    if (pointer)
       form.Pointer(*pointer);
   } else if (kind == kPlaneKeyEvent.id) {
     const Received<kPlaneKeyEvent> e(numbers, texts);
-    if (const auto key = ArrowFromDom(e.Text<"key">(), e.Flag<"shiftKey">(), e.Flag<"ctrlKey">(),
-                                      e.Flag<"altKey">()))
+    const auto key = ArrowFromDom(e.Text<"key">(), e.Flag<"shiftKey">(), e.Flag<"ctrlKey">(),
+                                  e.Flag<"altKey">());
+    if (key)
       form.PlaneKey(*key);
   } else if (kind == kResizeEvent.id) {
     const Received<kResizeEvent> e(numbers, texts);

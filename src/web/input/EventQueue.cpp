@@ -16,8 +16,9 @@ Pointer AsPointer(const PageEvent& e) {
 // A move that presses or releases no button.
 bool PlainMove(const PageEvent& e) {
   const Pointer p = AsPointer(e);
-  return e.kind == kPointerEvent.id && p.Text<"type">() == "pointermove" &&
-         p.Number<"button">() == -1;
+  const std::string_view type = p.Text<"type">();
+  const double button = p.Number<"button">();
+  return e.kind == kPointerEvent.id && type == "pointermove" && button == -1;
 }
 
 }  // namespace
@@ -27,20 +28,24 @@ void EventQueue::Push(PageEvent event) {
     const Pointer p = AsPointer(event);
     const double id = p.Number<"pointerId">();
     const std::string_view type = p.Text<"type">();
+    const double buttons = p.Number<"buttons">();
+    const bool released = type == "pointercancel" || (type == "pointerup" && buttons == 0);
     const auto held = std::find(pressed_.begin(), pressed_.end(), id);
     if (type == "pointerdown") {
       if (held == pressed_.end())
         pressed_.push_back(id);
     } else if (held == pressed_.end()) {
       return;
-    } else if (type == "pointercancel" || (type == "pointerup" && p.Number<"buttons">() == 0)) {
+    } else if (released) {
       pressed_.erase(held);
     }
     if (!events_.empty() && PlainMove(event) && PlainMove(events_.back())) {
       PageEvent& last = events_.back();
       const Pointer before = AsPointer(last);
-      if (before.Number<"pointerId">() == id &&
-          before.Text<"pointerType">() == p.Text<"pointerType">()) {
+      const double beforeId = before.Number<"pointerId">();
+      const std::string_view beforeType = before.Text<"pointerType">();
+      const std::string_view pointerType = p.Text<"pointerType">();
+      if (beforeId == id && beforeType == pointerType) {
         std::vector<double> points = std::move(last.points);
         points.push_back(before.Number<"clientX">());
         points.push_back(before.Number<"clientY">());
@@ -65,10 +70,14 @@ std::optional<PageEvent> EventQueue::Pop() {
 
 bool EventQueue::EditPending(double row) const {
   return std::any_of(events_.begin(), events_.end(), [row](const PageEvent& e) {
-    if (e.kind == kInputEvent.id)
-      return Received<kInputEvent>(e.numbers, e.texts).Number<"row">() == row;
-    if (e.kind == kCompositionEndEvent.id)
-      return Received<kCompositionEndEvent>(e.numbers, e.texts).Number<"row">() == row;
+    if (e.kind == kInputEvent.id) {
+      const double edited = Received<kInputEvent>(e.numbers, e.texts).Number<"row">();
+      return edited == row;
+    }
+    if (e.kind == kCompositionEndEvent.id) {
+      const double edited = Received<kCompositionEndEvent>(e.numbers, e.texts).Number<"row">();
+      return edited == row;
+    }
     return false;
   });
 }
