@@ -74,6 +74,14 @@ void FakeWait::RunQueuedInput() {
   }
 }
 
+void Lesson::Pass(double ms) {
+  host.wait.Pass(ms);
+  if (host.quietDue && *host.quietDue <= host.NowMs()) {
+    host.quietDue.reset();
+    form.QuietIntervalEnded();
+  }
+}
+
 std::vector<int> FakeWait::Times() const {
   std::vector<int> out;
   for (const auto& w : waits)

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,8 @@ class FakeWait {
   std::vector<int> Times() const;
 
   double NowMs() const { return now_; }
+  // Time passes outside any wait (the pupil pauses).
+  void Pass(double ms) { now_ += ms; }
   bool SleepUntil(double deadline);
   void RunQueuedInput();
 
@@ -89,6 +92,7 @@ class TestHost final : public Host {
   int pictureNotices = 0;
   std::vector<std::string> announced;  // the plane's descriptions told
   int quietIntervals = 0;              // quiet intervals asked for
+  std::optional<double> quietDue;      // when the one asked for last runs out
   std::vector<InkUpdate> inkUpdates;   // what the ink's layers were told
   std::vector<std::string> saved;      // the names of the pictures handed in
   int controlNotices = 0;
@@ -110,7 +114,10 @@ class TestHost final : public Host {
   void InkChanged(const InkUpdate& update) override { inkUpdates.push_back(update); }
   void SavePicture(const std::string& name) override { saved.push_back(name); }
   void Announce(const std::string& description) override { announced.push_back(description); }
-  void StartQuietInterval(std::int32_t) override { ++quietIntervals; }
+  void StartQuietInterval(std::int32_t ms) override {
+    ++quietIntervals;
+    quietDue = NowMs() + ms;
+  }
 };
 
 // A lesson whose drawing is recorded and whose waits are instantaneous and
@@ -125,6 +132,9 @@ struct Lesson {
     host.wait.form = &form;
     form.Start();
   }
+  // Time passes; a quiet interval that runs out meanwhile ends, as the
+  // front-end's timer would end it.
+  void Pass(double ms);
   // Types the texts into the two boxes and clicks "グラフをかく".
   void Graph(const char* a, const char* b);
   // A click on a control, as the window system delivers it.

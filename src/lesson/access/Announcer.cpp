@@ -1,5 +1,8 @@
 #include "lesson/access/Announcer.h"
 
+#include <cmath>
+#include <cstdint>
+
 #include "lesson/access/AccessibleTexts.h"
 #include "lesson/app/Host.h"
 
@@ -20,10 +23,17 @@ void Announcer::Describe(const std::string& description) {
   told_ = description;
   quiet_ = true;
   host_.Announce(told_);
+  quietUntil_ = host_.NowMs() + kDescriptionIntervalMs;
   host_.StartQuietInterval(kDescriptionIntervalMs);
 }
 
 void Announcer::QuietEnded() {
+  if (!quiet_)
+    return;
+  if (const double left = quietUntil_ - host_.NowMs(); left > 0) {
+    host_.StartQuietInterval(static_cast<std::int32_t>(std::ceil(left)));
+    return;
+  }
   quiet_ = false;
   if (!pending_)
     return;

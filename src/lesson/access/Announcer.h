@@ -19,13 +19,15 @@ class Announcer {
   // The description the reader has from the start.
   void Start(std::string told);
   void Describe(const std::string& description);
-  // The interval the host was asked for has run out.
+  // The interval the host was asked for has run out. Where the host's
+  // clock says it has not (a timer that fired early), the rest is asked for.
   void QuietEnded();
 
  private:
   Host& host_;
   std::string told_;  // what the reader was told last
   bool quiet_ = false;
+  double quietUntil_ = 0;  // the host's clock, in milliseconds
   std::optional<std::string> pending_;
 };
 

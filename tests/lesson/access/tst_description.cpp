@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "lesson/access/AccessibleTexts.h"
 #include "support/Recording.h"
 
 using namespace lesson;
@@ -99,8 +100,8 @@ class DescriptionTest : public QObject {
     Lesson l;
     l.Graph("2/3", "1");
     l.Click(l.form.Command12);
-    l.form.QuietIntervalEnded();  // what waited is told,
-    l.form.QuietIntervalEnded();  // and the interval it began runs out
+    l.Pass(kDescriptionIntervalMs);  // what waited is told,
+    l.Pass(kDescriptionIntervalMs);  // and the interval it began runs out
     l.host.announced.clear();
     const int asked = l.host.quietIntervals;
     for (float x = 300; x < 350; x += 5) {
@@ -110,15 +111,46 @@ class DescriptionTest : public QObject {
     }
     QCOMPARE(l.host.announced.size(), std::size_t{1});
     QVERIFY(l.host.announced[0].find("移動中") != std::string::npos);
+    l.Pass(kDescriptionIntervalMs - 1);  // a timer that fires early tells nothing
+    QCOMPARE(l.host.announced.size(), std::size_t{1});
     l.form.QuietIntervalEnded();
+    QCOMPARE(l.host.announced.size(), std::size_t{1});
+    l.Pass(1);
     QCOMPARE(l.host.announced.size(), std::size_t{2});
     QCOMPARE(l.host.announced[1], l.form.Picture1.Description());
     QVERIFY(l.host.announced[1].find("始点 (1, 1)") != std::string::npos);
-    QCOMPARE(l.host.quietIntervals, asked + 2);
+    QCOMPARE(l.host.quietIntervals, asked + 3);  // the early timer's rest too
     l.form.Pointer({PointerEvent::Action::kPress, 1, 0, 350, 300});
     l.form.Pointer({PointerEvent::Action::kRelease, 1, 0, 350, 300});
-    l.form.QuietIntervalEnded();
+    l.Pass(kDescriptionIntervalMs);
     QCOMPARE(l.host.announced.size(), std::size_t{2});
+  }
+
+  // A drag of three seconds, a move every 16 ms between two places: the
+  // reader hears the plane once per quiet interval, never twice within one.
+  void aDragIsHeardOncePerInterval() {
+    Lesson l;
+    l.Graph("2/3", "1");
+    l.Click(l.form.Command12);
+    l.Pass(kDescriptionIntervalMs);
+    l.Pass(kDescriptionIntervalMs);
+    std::vector<double> heard;  // when each description was told
+    auto listen = [&l, &heard, told = l.host.announced.size()]() mutable {
+      for (; told < l.host.announced.size(); ++told)
+        heard.push_back(l.host.NowMs());
+    };
+    l.form.Pointer({PointerEvent::Action::kPress, 1, 0, 305, 300});
+    listen();
+    for (int i = 1; i * 16 <= 3000; ++i) {
+      l.Pass(16);
+      listen();
+      l.form.Pointer({PointerEvent::Action::kMove, 1, 0, i % 2 ? 355.0f : 305.0f, 300});
+      listen();
+    }
+    QVERIFY2(heard.size() >= 3000 / (kDescriptionIntervalMs + 16),
+             qPrintable(QString::number(heard.size())));
+    for (std::size_t i = 1; i < heard.size(); ++i)
+      QVERIFY(heard[i] - heard[i - 1] >= kDescriptionIntervalMs);
   }
 };
 

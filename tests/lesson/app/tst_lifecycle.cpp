@@ -27,6 +27,32 @@ class LifecycleTest : public QObject {
       QCOMPARE(l.form.Controls().At(row).Row(), row);
   }
 
+  // A click on any control the pupil cannot use (disabled, as a window
+  // system may still deliver one) does nothing: no handler runs, nothing is
+  // drawn, told or ended.
+  void aDisabledControlTakesNoClick() {
+    for (std::size_t row = 0; row < kControlCount; ++row) {
+      Lesson l;
+      l.Graph("2/3", "1");
+      Control& control = l.form.Controls().At(row);
+      control.SetEnabled(false);
+      const auto seen = [&l] {
+        const TestHost& h = l.host;
+        return std::vector<std::size_t>{l.surface.calls.size(),       h.announced.size(),
+                                        h.inkUpdates.size(),          h.saved.size(),
+                                        std::size_t(h.ended),         std::size_t(h.pictureNotices),
+                                        std::size_t(h.controlNotices)};
+      };
+      const auto before = seen();
+      const LessonState state = l.form.State();
+      l.Click(control);
+      QVERIFY2(seen() == before && l.form.State().GraphDrawn == state.GraphDrawn &&
+                   l.form.State().UnitPx == state.UnitPx &&
+                   l.form.State().LineAState == state.LineAState,
+               qPrintable(QString::number(row)));
+    }
+  }
+
   // A new size is told once as a new fit, every control shown in it first;
   // after "終了" nothing of a resize reaches the host.
   void resizeIsToldUntilTheEnd_data() {
