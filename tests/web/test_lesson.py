@@ -171,17 +171,37 @@ def test_texts_the_lesson_cannot_read(page, server, a, b, box):
     assert page.problems() == []
 
 
-def test_touch_drag(page, server):
-    if page.engine != "chromium":
-        pytest.skip("WebKitGTK's driver delivers touch as a mouse")
+@pytest.mark.parametrize("ending", ["let go beside the plane", "cancelled by the browser"])
+def test_a_drag_ends_wherever_it_ends(page, server, ending):
+    """A mouse drag of the triangle let go over the controls beside the plane,
+    or a finger's drag that the browser cancels, ends as a release on the
+    plane does: the description leaves 移動中 and a move over the plane with
+    no button held moves nothing."""
+    if ending.startswith("cancelled") and page.engine != "chromium":
+        pytest.skip("WebKitGTK's driver sends no touch")
     page.open(server.url)
-    page.enter("Text1", "2/3")
-    page.enter("Text2", "1")
+    page.graph("2/3", "1")
     page.click("Check2")
-    page.click("Command5")
     page.click("Command12")
     page.idle()
-    page.drag([(400, 500), (425, 475), (450, 450)], touch=True)
+    (x0, y0), (x1, y1) = page.plane_to_page(400, 500), page.plane_to_page(450, 450)
+
+    def touch(kind, *points):
+        page.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
+            "type": kind, "touchPoints": [{"x": x, "y": y} for x, y in points]})
+
+    if ending.startswith("cancelled"):
+        touch("touchStart", (x0, y0))
+        touch("touchMove", (x1, y1))
+        page.says("移動中")
+        touch("touchCancel")
+    else:
+        page.pointer([("move", x0, y0), ("down",), ("move", x1, y1),
+                      ("move",) + page.center("Label6"), ("up",)])
     page.idle()
-    page.says("始点 (1, 2)")
-    assert page.js("getComputedStyle(document.getElementById('Picture1')).touchAction") == "none"
+    page.wait("!document.getElementById('Picture1-description').textContent.includes('移動中')")
+    before = page.canvas()
+    page.pointer([("move", x0, y0), ("move", x1, y1)])
+    page.idle()
+    assert page.canvas() == before
+    assert page.problems() == []

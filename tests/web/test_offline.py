@@ -35,6 +35,15 @@ def test_kept_for_use_without_the_network(page):
             page.wait("navigator.serviceWorker.controller !== null")
             kept = caches(page)
             assert len(kept) == 1, kept
+            # Every file shipped is in it (the worker itself is the browser's
+            # to keep), and the folder's own address.
+            cached = page.driver.execute_async_script(
+                "const done = arguments[arguments.length - 1];"
+                "caches.open(arguments[0]).then((c) => c.keys()).then("
+                "(rs) => done(rs.map((r) => new URL(r.url).pathname)), (e) => done([String(e)]));",
+                kept[0])
+            shipped = {"/" + f.relative_to(site).as_posix() for f in site.rglob("*") if f.is_file()}
+            assert set(cached) == (shipped - {"/sw.js"}) | {"/"}, set(cached) ^ shipped
             if page.engine == "chromium":
                 errors = page.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
                 assert errors["installabilityErrors"] == []

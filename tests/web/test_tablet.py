@@ -88,10 +88,14 @@ def test_a_lesson_by_taps(tablet, server):
     # and a swipe elsewhere neither zoom nor scroll the page.
     start = page.plane_to_page(300, 300)
     end = page.plane_to_page(350, 250)
-    touch(page, [start] + [(start[0] + (end[0] - start[0]) * i / 8,
-                            start[1] + (end[1] - start[1]) * i / 8) for i in range(1, 9)])
-    page.idle()
-    page.says("）あり：", "始点 (1, 0)")
+    # A second drag after the first moves it again. The plane keeps every
+    # touch to itself.
+    for moved in ("始点 (1, 0)", "始点 (2, 1)"):
+        touch(page, [start] + [(start[0] + (end[0] - start[0]) * i / 8,
+                                start[1] + (end[1] - start[1]) * i / 8) for i in range(1, 9)])
+        page.idle()
+        page.says("）あり：", moved)
+    assert page.js("getComputedStyle(document.getElementById('Picture1')).touchAction") == "none"
     for _ in range(2):
         touch(page, [page.center("Label7")])
     touch(page, [(400, 900), (400, 300)])
