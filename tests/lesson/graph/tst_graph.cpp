@@ -45,6 +45,8 @@ class GraphTest : public QObject {
     QCOMPARE((QList<float>{c.stroke.x1, c.stroke.y1, c.stroke.x2, c.stroke.y2}), line);
     QCOMPARE(c.stroke.width, std::int16_t{3});
     QCOMPARE(c.stroke.colour, QBColor(0));
+    QCOMPARE(l.form.State().GraphDrawn, std::int16_t{1});
+    QCOMPARE(l.form.Picture().DrawWidth(), std::int16_t{3});
   }
 
   // Slopes so steep that the end points leave the single-precision range still
@@ -59,16 +61,6 @@ class GraphTest : public QObject {
       QVERIFY2(std::fabs(atRow270 - 320) < 1e-3, a);
       QVERIFY2(std::min(s.y1, s.y2) < 0 && std::max(s.y1, s.y2) > 640, a);
     }
-  }
-
-  void drawingOpensTheConstructions() {
-    Lesson l;
-    l.Graph("2/3", "1");
-    QVERIFY(!l.form.Command5.Enabled());
-    QVERIFY(l.form.Command10.Enabled() && l.form.Command12.Enabled());
-    QCOMPARE(l.Focus(), &l.form.Command10);
-    QCOMPARE(l.form.State().GraphDrawn, std::int16_t{1});
-    QCOMPARE(l.form.Picture().DrawWidth(), std::int16_t{3});
   }
 
   void bothBoxesEmptyOnlyMovesTheCaret() {
