@@ -76,8 +76,8 @@ window.lessonBench = (function () {
     return { us: median(us), late: late };
   }
 
-  // The whole picture as one display list: a resize to the page's own size
-  // has the lesson draw it afresh from a clear. Then the texts it names.
+  // The whole picture as one display list: a repaint (as at a new pixel
+  // ratio) has the lesson draw it afresh from a clear. Then the texts it names.
   async function wholeFrame() {
     await idle();
     let ops = null;
@@ -85,7 +85,7 @@ window.lessonBench = (function () {
       if (list[0] === Op.clear)
         ops = Float64Array.from(list);
     });
-    test.post(Kind.resize, { width: window.innerWidth, height: window.innerHeight });
+    test.post(Kind.repaint, {});
     await idle();
     test.watchDraws(null);
     return { ops: ops, texts: test.texts().slice() };

@@ -189,6 +189,16 @@ def test_pixel_ratio_two(server):
         resize(page, 1920, 1080)
         check_layout(page, 1920, 1080)
         check_drag(page)
+        # What the page sends at a new pixel ratio (the browser cannot be
+        # made to report one here): the plane is drawn afresh, as it was.
+        page.idle()
+        before = page.canvas()
+        page.js("window.lessonTest.watchDraws((ops) => { window.redrawn = window.redrawn || "
+                "ops[0] === window.lessonTest.contract.Op.clear; }) || true")
+        page.js("window.lessonTest.post(window.lessonTest.Kind.repaint, {}) || true")
+        page.wait("window.redrawn")
+        page.idle()
+        assert page.canvas() == before
         assert page.problems() == []
     finally:
         page.quit()

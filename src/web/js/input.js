@@ -9,7 +9,11 @@ mergeInto(LibraryManager.library, {
     echo: true,       // a move of the focus is the pupil's, and goes to the lesson
     boxEnter: false,  // the key pressed last is Enter in a text box
 
+    // An event of a kind the contract lacks is the page's fault, told where
+    // it is posted rather than by the lesson that cannot take it.
     post: function (kind, event, points) {
+      if (!(kind in LessonContract.Event))
+        throw new Error('no event ' + kind);
       LessonQueue.post(LessonContract.Event[kind], event, points);
     },
 

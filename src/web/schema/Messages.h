@@ -140,7 +140,7 @@ inline constexpr Message kRepaintEvent{"repaint", 12, {}};
 inline constexpr std::array kEvents{&kClickEvent,          &kKeyEvent,      &kInputEvent,
                                     &kCompositionEndEvent, &kToggleEvent,   &kFocusEvent,
                                     &kPointerEvent,        &kPlaneKeyEvent, &kResizeEvent,
-                                    &kQuietEvent,          &kLinkEvent};
+                                    &kQuietEvent,          &kLinkEvent,     &kRepaintEvent};
 
 // Each family's numbers run from 1 in the order listed, so that the page
 // can look them up by number.
