@@ -98,6 +98,12 @@ class TestHost final : public Host {
   int controlNotices = 0;
   std::vector<WindowFit> fits;        // the fits told
   std::vector<std::size_t> selected;  // the boxes whose text a view selected
+  std::vector<Supports> supports;     // the supports told
+  struct Spoken {
+    std::vector<std::string> sentences;
+    double rate;
+  };
+  std::vector<Spoken> spoken;  // what was said, in order
 
   double NowMs() override { return wait.NowMs(); }
   bool SleepUntil(double deadline) override { return wait.SleepUntil(deadline); }
@@ -117,6 +123,10 @@ class TestHost final : public Host {
   void StartQuietInterval(std::int32_t ms) override {
     ++quietIntervals;
     quietDue = NowMs() + ms;
+  }
+  void SupportsChanged(const Supports& s) override { supports.push_back(s); }
+  void Speak(const std::vector<std::string>& sentences, double rate) override {
+    spoken.push_back({sentences, rate});
   }
 };
 

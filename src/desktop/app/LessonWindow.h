@@ -90,6 +90,8 @@ class LessonWindow final : public QWidget, private Host {
   void PictureChanged() override;
   void InkChanged(const InkUpdate& update) override;
   void SavePicture(const std::string& fileName) override;
+  void SupportsChanged(const Supports& supports) override;
+  void Speak(const std::vector<std::string>& sentences, double rate) override;
   // The default SaveAction: a file dialog, then the PNG written there.
   void SaveToChosenFile(const QImage& image, const QString& fileName);
 

@@ -52,8 +52,13 @@ enum class ControlId : std::size_t {
   kUndoInk,
   kClearInk,
   kSavePicture,
+  // The reading supports, last in the tab order.
+  kFurigana,
+  kReadAloud,
+  kReadSlowly,
+  kDarkScheme,
 };
-inline constexpr std::size_t kControlCount = 38;
+inline constexpr std::size_t kControlCount = 42;
 
 // kToggle: a push button that stays pressed while its mode is on.
 enum class ControlKind { kTextBox, kButton, kLabel, kCheckBox, kPicture, kToggle };
@@ -199,6 +204,14 @@ inline constexpr std::array<ControlRow, kControlCount> kControls = [] {
      "書き込みを全部消す", "座標平面の書き込みをすべて消す（元に戻すで戻せる）。"},
     {kSavePicture, "SavePicture", -1, kButton, "画像で保存", 663, 588, 66, 33, 9, true,  {}, {},
      nullptr, "書き込みを含めた座標平面を PNG 画像にして、共有または保存する。"},
+    {kFurigana,    "Furigana",    -1, kToggle, "ふりがな",   663, 640, 56, 33, 9, true,  {}, {},
+     nullptr, "漢字の上に読みがなを表示する。"},
+    {kReadAloud,   "ReadAloud",   -1, kToggle, "読み上げ",   725, 640, 56, 33, 9, true,  {}, {},
+     nullptr, "したことと、かかれたグラフや補助線を声で読み上げる。オンにすると、座標平面の様子を読む。"},
+    {kReadSlowly,  "ReadSlowly",  -1, kToggle, "ゆっくり",   787, 640, 56, 33, 9, true,  {}, {},
+     nullptr, "読み上げをゆっくりにする。"},
+    {kDarkScheme,  "DarkScheme",  -1, kToggle, "白黒反転",   849, 640, 56, 33, 9, true,  {}, {},
+     nullptr, "黒い地に明るい線と文字で表示する。"},
   }};
 }();
 // clang-format on

@@ -1,4 +1,5 @@
 #include "lesson/app/Form1.h"
+#include "lesson/layout/RubyRoom.h"
 
 #include "lesson/access/AccessibleTexts.h"
 #include "lesson/access/PlaneDescription.h"
@@ -28,6 +29,7 @@ void Form1::Start(int width, int height) {
     return;
   fit_ = FitWindow(width, height);
   host_.Open();
+  host_.SupportsChanged(supports_);
   ShowFit();
   host_.FocusChanged();
   announcer_.Start(Picture1.Description());
@@ -65,6 +67,12 @@ ControlView Form1::ViewOf(const Control& control) const {
   view.place = Arranged(fit_.arrangement, row, view.place);
   if (TakesTaps(row) && control.Id() != ControlId::kPicture1)
     view.hitArea = hitAreas_[fit_.arrangement == Arrangement::kPortrait ? 1 : 0][row];
+  if (supports_.ruby) {
+    const int down = RubyRoomOf(fit_.arrangement, row);
+    view.place.top += down;
+    if (view.hitArea)
+      view.hitArea->top += down;
+  }
   return view;
 }
 
@@ -133,7 +141,9 @@ void Form1::Click(const Control& control) {
       {&Command11, &Form1::Command11_Click},     {&Command12, &Form1::Command12_Click},
       {&PenTool, &Form1::PenTool_Click},         {&EraserTool, &Form1::EraserTool_Click},
       {&UndoInk, &Form1::UndoInk_Click},         {&ClearInk, &Form1::ClearInk_Click},
-      {&SavePicture, &Form1::SavePicture_Click},
+      {&SavePicture, &Form1::SavePicture_Click}, {&Furigana, &Form1::Furigana_Click},
+      {&ReadAloud, &Form1::ReadAloud_Click},     {&ReadSlowly, &Form1::ReadSlowly_Click},
+      {&DarkScheme, &Form1::DarkScheme_Click},
   };
   for (const auto& [button, handler] : handlers) {
     if (is(*button))

@@ -13,6 +13,7 @@
 #include "lesson/ink/InkPath.h"
 #include "lesson/input/Input.h"
 #include "lesson/layout/Arrangement.h"
+#include "lesson/supports/Supports.h"
 
 namespace lesson {
 
@@ -99,6 +100,11 @@ class Form1 final {
   Button UndoInk{controls_, ControlId::kUndoInk};              // "元に戻す"
   Button ClearInk{controls_, ControlId::kClearInk};            // "全部消す"
   Button SavePicture{controls_, ControlId::kSavePicture};      // "画像で保存"
+  // The reading supports (supports/).
+  ToggleButton Furigana{controls_, ControlId::kFurigana};      // "ふりがな"
+  ToggleButton ReadAloud{controls_, ControlId::kReadAloud};    // "読み上げ"
+  ToggleButton ReadSlowly{controls_, ControlId::kReadSlowly};  // "ゆっくり"
+  ToggleButton DarkScheme{controls_, ControlId::kDarkScheme};  // "白黒反転"
 
   // What a front-end shows of a control in the window's fit: the control's
   // view placed in the arrangement in force, with its hit area there, in
@@ -179,6 +185,18 @@ class Form1 final {
   // The name the picture is handed in under.
   std::string PictureFileName() const;
 
+  // --- the reading supports (supports/) ---------------------------------------
+  void Furigana_Click();
+  void ReadAloud_Click();
+  void ReadSlowly_Click();
+  void DarkScheme_Click();
+  const Supports& SupportsInForce() const { return supports_; }
+  // The supports a device kept or a link sets: the toggles follow, and from
+  // the start on the host is told. Before the start it is told at the start.
+  void SetSupports(const Supports& supports);
+  // The host has no Japanese voice: 読み上げ says so, once.
+  void NoJapaneseVoice();
+
   // --- seams ----------------------------------------------------------------
   // The surface the handlers draw on: the front-end's picture unless a test
   // has put another one in its place (nullptr puts the picture back).
@@ -224,6 +242,22 @@ class Form1 final {
   // The ink's tools follow the ink; the front-end's layers are told what
   // changed.
   void UpdateInkTools();
+  // Speaks the sentences while 読み上げ is on, at the speed chosen, unless
+  // a handler is rebuilding the picture (a replay says nothing: the pupil
+  // hears what they asked for, not how the picture is made again).
+  void Say(const std::vector<std::string>& sentences);
+  // Holds speech back while it lives: a handler's replays of the graph and
+  // the constructions.
+  class Replaying {
+   public:
+    explicit Replaying(Form1& form) : form_(form) { ++form_.replays_; }
+    ~Replaying() { --form_.replays_; }
+    Replaying(const Replaying&) = delete;
+    Replaying& operator=(const Replaying&) = delete;
+
+   private:
+    Form1& form_;
+  };
   void ShowInk();
   InkScale Scale() const;
 
@@ -254,6 +288,9 @@ class Form1 final {
   InkTool tool_ = InkTool::kNone;
   std::size_t inkColour_ = 0;
   std::optional<PlaneHolder> holder_;  // the pointer that holds the plane
+  Supports supports_;
+  bool voiceMissingTold_ = false;
+  int replays_ = 0;  // replays in progress (Replaying)
   // The texts from which the graph on the plane was drawn.
   std::string graphSlopeText_;
   std::string graphInterceptText_;

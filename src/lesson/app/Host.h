@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lesson {
 
 class Control;
 struct InkUpdate;
+struct Supports;
 struct WindowFit;
 
 // What the lesson asks of the screen it runs on. A front-end (the desktop
@@ -67,6 +69,18 @@ class Host {
   // front-end calls Form1::QuietIntervalEnded once that has run out.
   virtual void Announce(const std::string& planeDescription) = 0;
   virtual void StartQuietInterval(std::int32_t ms) = 0;
+
+  // The reading supports in force (at the start, then at each change): the
+  // front-end keeps them for its device and shows the lesson as they ask,
+  // the readings over the kanji and the dark scheme (the lesson's colours
+  // mapped through the palette where it rasterises).
+  virtual void SupportsChanged(const Supports& supports) = 0;
+  // Says the sentences in Japanese, one after another, at rate times the
+  // voice's own pace; whatever is still being said is cut short first, so
+  // that speech never lags behind the lesson. Asked only while 読み上げ is
+  // on; a host with no Japanese voice says nothing and calls
+  // Form1::NoJapaneseVoice.
+  virtual void Speak(const std::vector<std::string>& sentences, double rate) = 0;
 };
 
 }  // namespace lesson

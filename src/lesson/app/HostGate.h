@@ -60,6 +60,14 @@ class HostGate final : public Host {
     if (open_)
       host_.StartQuietInterval(ms);
   }
+  void SupportsChanged(const Supports& supports) override {
+    if (open_)
+      host_.SupportsChanged(supports);
+  }
+  void Speak(const std::vector<std::string>& sentences, double rate) override {
+    if (open_)
+      host_.Speak(sentences, rate);
+  }
 
  private:
   Host& host_;

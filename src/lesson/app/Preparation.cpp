@@ -1,5 +1,7 @@
 #include "lesson/app/Preparation.h"
 
+#include <algorithm>
+
 #include "lesson/app/Form1.h"
 #include "lesson/graph/ReadNumber.h"
 #include "lesson/input/Input.h"
@@ -127,6 +129,15 @@ Preparation::Taken Preparation::Take(std::string_view name, std::string_view val
     }
     return Taken::kUnreadableValue;
   }
+  for (std::size_t i = 0; i < kSupportNames.size(); ++i) {
+    if (name == kSupportNames[i]) {
+      const auto flag = Flag(value);
+      if (!flag)
+        return Taken::kUnreadableValue;
+      supports_[i] = *flag;
+      return Taken::kYes;
+    }
+  }
   return Taken::kUnknownName;
 }
 
@@ -168,34 +179,42 @@ Preparation Preparation::FromFields(std::string_view fields) {
 }
 
 bool Preparation::Empty() const {
-  return !size_ && !slope_ && !intercept_ && !quick_ && !draw_ && !lineA_ && !triangle_;
+  return !size_ && !slope_ && !intercept_ && !quick_ && !draw_ && !lineA_ && !triangle_ &&
+         std::none_of(supports_.begin(), supports_.end(),
+                      [](const std::optional<bool>& s) { return s.has_value(); });
 }
 
 std::string Preparation::Query() const {
   std::string query;
-  const auto add = [&query](Setting setting, std::string_view value) {
+  const auto add = [&query](std::string_view name, std::string_view value) {
     query += query.empty() ? "" : "&";
-    query += kSettingNames[setting];
+    query += name;
     query += '=';
     query += Encode(value);
   };
   if (size_)
-    add(kSize, std::string(1, static_cast<char>('1' + *size_)));
+    add(kSettingNames[kSize], std::string(1, static_cast<char>('1' + *size_)));
   if (slope_ && !slope_->empty())
-    add(kA, AsTyped(*slope_));
+    add(kSettingNames[kA], AsTyped(*slope_));
   if (intercept_ && !intercept_->empty())
-    add(kB, AsTyped(*intercept_));
+    add(kSettingNames[kB], AsTyped(*intercept_));
   if (quick_.value_or(false))
-    add(kQuick, kSettingOn);
+    add(kSettingNames[kQuick], kSettingOn);
   if (draw_)
-    add(kDraw, kSettingOn);
+    add(kSettingNames[kDraw], kSettingOn);
   std::string aux;
   for (std::size_t i = 0; i < kConstructions.size(); ++i) {
     if (Drawn(i))
       aux += kConstructions[i].letter;
   }
   if (draw_ && !aux.empty())
-    add(kAux, aux);
+    add(kSettingNames[kAux], aux);
+  // A support a link turns off is off already on a device that has never
+  // turned it on: only those it turns on are written.
+  for (std::size_t i = 0; i < kSupportNames.size(); ++i) {
+    if (supports_[i].value_or(false))
+      add(kSupportNames[i], kSettingOn);
+  }
   return query;
 }
 
@@ -203,10 +222,15 @@ std::string Preparation::Fields() const {
   Preparation fields = *this;
   fields.size_ = size_.value_or(static_cast<std::int16_t>(kStartingSizeButton));
   fields.lineA_ = fields.triangle_ = false;
+  fields.supports_ = {};
   std::string query = fields.Query();
   for (std::size_t i = 0; i < kConstructions.size(); ++i) {
     if (draw_ && Drawn(i))
       query += "&" + std::string(kSettingNames[kAux]) + "=" + kConstructions[i].letter;
+  }
+  for (std::size_t i = 0; i < kSupportNames.size(); ++i) {
+    if (supports_[i].value_or(false))
+      query += "&" + std::string(kSupportNames[i]) + "=" + std::string(kSettingOn);
   }
   return query;
 }
@@ -243,6 +267,12 @@ void Form1::Prepare(const Preparation& example) {
     box.SetFocus();
     box.SetText(Received(text, TextOrigin::kTyped));
   };
+  Supports supports = supports_;
+  for (std::size_t i = 0; i < kSupportNames.size(); ++i) {
+    if (example.supports_[i])
+      SupportAt(supports, i) = *example.supports_[i];
+  }
+  SetSupports(supports);
   if (example.size_)
     click(Command3[static_cast<std::size_t>(*example.size_)]);
   if (example.slope_)

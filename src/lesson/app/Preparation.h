@@ -8,6 +8,7 @@
 
 #include "lesson/app/ControlTable.h"
 #include "lesson/graph/Coefficients.h"
+#include "lesson/supports/Supports.h"
 
 namespace lesson {
 
@@ -55,6 +56,8 @@ class Preparation {
   //   draw   1: the graph drawn, 0: not
   //   aux    A, C or AC: after drawing, line A, the slope triangle, or both
   //          in that order
+  //   ruby, voice, slow, dark   1: the reading support on, 0: off
+  //          (kSupportNames); set before anything else is done
   // A later setting of a name takes the place of an earlier one.
   Taken Take(std::string_view name, std::string_view value);
 
@@ -104,6 +107,7 @@ class Preparation {
   bool draw_ = false;
   bool lineA_ = false;
   bool triangle_ = false;
+  std::array<std::optional<bool>, kSupportNames.size()> supports_;
 };
 
 }  // namespace lesson

@@ -1,5 +1,6 @@
 // Dragging the slope triangle over the plane with the pointer.
 
+#include "lesson/access/Speech.h"
 #include "lesson/app/Form1.h"
 #include "lesson/surface/Surface.h"
 
@@ -25,6 +26,7 @@ void Form1::Picture1_MouseMove(std::int16_t, std::int16_t, float x, float y) {
   state_.TriangleY = state_.TriangleY - (state_.DragLastY - y);
   state_.DragLastX = x;
   state_.DragLastY = y;
+  const Replaying replay(*this);
   DrawPlane();
   Command5_Click();
   if (state_.LineAState == 1)
@@ -34,9 +36,12 @@ void Form1::Picture1_MouseMove(std::int16_t, std::int16_t, float x, float y) {
 }
 
 void Form1::Picture1_MouseUp(std::int16_t, std::int16_t, float, float) {
-  if (state_.TriangleState == 2)
+  const bool dropped = state_.TriangleState == 2;
+  if (dropped)
     state_.TriangleState = 1;
   SetQuick(false);
+  if (dropped)
+    Say({SayTriangle(state_)});
 }
 
 // An arrow key on the focused plane moves the shown triangle one unit of the

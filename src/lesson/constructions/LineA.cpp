@@ -1,6 +1,7 @@
 // Auxiliary line A: a staircase along the graph, one unit to the right and a
 // units up at every whole x, drawn step by step in light red.
 
+#include "lesson/access/Speech.h"
 #include "lesson/app/Form1.h"
 #include "lesson/constructions/LineAGeometry.h"
 #include "lesson/surface/Colour.h"
@@ -45,6 +46,8 @@ void Form1::Command10_Click() {
   for (int i = kLineAFirstStep; i <= kLineALastStep; ++i) {
     if (!LineAInRange(ReadLineAInputs(state_, Picture()), i))
       continue;
+    if (!Quick())
+      Say({SayLineAStep(state_)});
     LineAStep s = step(i);
     Picture().Line(F(s.x0), F(s.y0), F(s.x0 + state_.UnitPx), F(s.y0));
     PacedWait(200);
@@ -73,6 +76,9 @@ void Form1::Command10_Click() {
   }
   Picture().SetForeColor(QBColor(0));
   Picture().SetFontSize(20);
+  // Drawn at once, the staircase is said once.
+  if (Quick())
+    Say({SayLineAStep(state_)});
   Command11.SetEnabled(true);
   if (state_.TriangleState == 0) {
     Command12.SetEnabled(true);
@@ -82,6 +88,7 @@ void Form1::Command10_Click() {
 
 // "消去" of line A: the picture is rebuilt without it.
 void Form1::Command11_Click() {
+  const Replaying replay(*this);
   Picture().Cls();
   DrawPlane();
   state_.LineAState = 0;

@@ -1,6 +1,7 @@
 // The buttons of the slope triangle: show, enlarge and shrink, integer
 // multiple, erase.
 
+#include "lesson/access/Speech.h"
 #include "lesson/app/Form1.h"
 #include "lesson/surface/Numeric.h"
 #include "lesson/surface/Surface.h"
@@ -18,6 +19,7 @@ void Form1::SetAnchorByRule() {
 }
 
 void Form1::ReplayLineA() {
+  const Replaying replay(*this);
   SetQuick(true);
   Command10_Click();
 }
@@ -32,6 +34,7 @@ void Form1::Command12_Click() {
   Command12.SetEnabled(false);
   for (Button* b : {&Command9, &Command8[0], &Command8[1], &Command7})
     b->SetEnabled(true);
+  Say({SayTriangle(state_)});
 }
 
 // "拡大" (index 0) and "縮小" (index 1) step k within 1 to 5 and redraw the
@@ -47,40 +50,49 @@ void Form1::Command8_Click(std::int16_t index) {
     k = SaturatingAdd16(k, -1);
   if (k == 0)
     k = 1;
-  DrawPlane();
-  Command5_Click();
-  if (state_.LineAState == 1) {
-    ReplayLineA();
-    SetQuick(false);
+  {
+    const Replaying replay(*this);
+    DrawPlane();
+    Command5_Click();
+    if (state_.LineAState == 1) {
+      ReplayLineA();
+      SetQuick(false);
+    }
   }
   DrawSlopeTriangle(state_.TriangleScale);
   Command12.SetEnabled(false);
+  Say({SayTriangle(state_)});
 }
 
 // "整数倍": k becomes the denominator of a, so the rise is the whole number p.
 void Form1::Command7_Click() {
-  DrawPlane();
-  Command5_Click();
-  // Quick stays ticked after this replay, so the triangle is drawn at once.
-  if (state_.LineAState == 1)
-    ReplayLineA();
-  if (state_.TriangleState == 0)
-    SetAnchorByRule();
-  state_.TriangleScale = state_.SlopeDen;
-  DrawSlopeTriangle(state_.TriangleScale);
-  state_.TriangleState = 1;
-  if (state_.LineAState == 1) {
-    // Line A once more, now over the triangle.
-    ReplayLineA();
-    SetQuick(false);
+  {
+    const Replaying replay(*this);
+    DrawPlane();
+    Command5_Click();
+    // Quick stays ticked after this replay, so the triangle is drawn at once.
+    if (state_.LineAState == 1)
+      ReplayLineA();
+    if (state_.TriangleState == 0)
+      SetAnchorByRule();
+    state_.TriangleScale = state_.SlopeDen;
+    DrawSlopeTriangle(state_.TriangleScale);
+    state_.TriangleState = 1;
+    if (state_.LineAState == 1) {
+      // Line A once more, now over the triangle.
+      ReplayLineA();
+      SetQuick(false);
+    }
   }
   for (Button* b : {&Command8[0], &Command8[1], &Command9})
     b->SetEnabled(true);
+  Say({SayTriangle(state_)});
 }
 
 // "消去" of the triangle: the picture is rebuilt without it. k and the anchor
 // stay; the next "補助線C" starts afresh at (0, b) with k = 1.
 void Form1::Command9_Click() {
+  const Replaying replay(*this);
   for (Button* b : {&Command8[0], &Command8[1], &Command7})
     b->SetEnabled(false);
   Picture().Cls();

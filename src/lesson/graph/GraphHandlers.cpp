@@ -1,5 +1,6 @@
 // Entry of a and b and the graph of y = ax + b.
 
+#include "lesson/access/Speech.h"
 #include "lesson/app/Form1.h"
 #include "lesson/graph/Coefficients.h"
 #include "lesson/graph/GraphGeometry.h"
@@ -46,8 +47,11 @@ void Form1::Command5_Click() {
     state_.InterceptB = reading.coefficients.interceptB;
     graphSlopeText_ = slopeText;
     graphInterceptText_ = interceptText;
+    Say({SayGraph(slopeText, interceptText)});
   } else {
     offending = reading.outcome == CoefficientReading::Outcome::kInterceptInvalid ? &Text2 : &Text1;
+    Say({offending == &Text1 ? SayRefused(true, CheckSlopeText(slopeText))
+                             : SayRefused(false, CheckInterceptText(interceptText))});
     if (state_.GraphDrawn != 1) {
       offending->SetFocus();
       offending->SelectAll();

@@ -94,9 +94,12 @@ inline constexpr std::array kInkBlock{ControlId::kPenTool,     ControlId::kPenCo
                                       ControlId::kPenColour_1, ControlId::kPenColour_2,
                                       ControlId::kEraserTool,  ControlId::kUndoInk,
                                       ControlId::kClearInk,    ControlId::kSavePicture};
-inline constexpr std::array<Block, 10> kBlocks{
-    kPlaneBlock,         kSizeTitleBlock, kSizeBlock,  kEquationBlock, kSlopeBlock,
-    kTriangleScaleBlock, kDrawBlock,      kResetBlock, kEndBlock,      kInkBlock};
+// "ふりがな" "読み上げ" "ゆっくり" "白黒反転", in a row beneath the ink's tools.
+inline constexpr std::array kSupportsBlock{ControlId::kFurigana, ControlId::kReadAloud,
+                                           ControlId::kReadSlowly, ControlId::kDarkScheme};
+inline constexpr std::array<Block, 11> kBlocks{
+    kPlaneBlock, kSizeTitleBlock, kSizeBlock, kEquationBlock, kSlopeBlock,   kTriangleScaleBlock,
+    kDrawBlock,  kResetBlock,     kEndBlock,  kInkBlock,      kSupportsBlock};
 
 constexpr bool BlocksHoldEachShownRowOnce() {
   std::array<int, kControlCount> count{};
@@ -145,8 +148,9 @@ constexpr RowPlace TableCorner(Block block) {
 // - on the right what explains the slope, as beside the plane; "終了" apart
 //   in the bottom right corner, as far in from the window's right edge as
 //   the plane is from its left.
-// The ink's tools stand in a column in the free strip right of the plane,
-// in their tab order, one fingertip's square apart.
+// The ink's tools, and beneath them the reading supports, stand in a column
+// in the free strip right of the plane, in their tab order, one fingertip's
+// square apart.
 // Every block but the ink's keeps its shape from the control table, and so
 // its hit areas; every control that takes a tap has room around it for a
 // fingertip's hit area, and every label room for its text where the face
@@ -203,10 +207,12 @@ inline constexpr std::array<RowPlace, kControlCount> kPortraitPlaces = [] {
   // its own, the first level with the plane's top.
   const int columnMiddle = 722;
   int square = plane.top;  // the top of the next tool's square
-  for (const ControlId tool : kInkBlock) {
-    places[RowOf(tool)] = {columnMiddle - box(tool).width / 2,
-                           square + (kTargetSide - box(tool).height) / 2};
-    square += kTargetSide;
+  for (const Block column : {Block(kInkBlock), Block(kSupportsBlock)}) {
+    for (const ControlId tool : column) {
+      places[RowOf(tool)] = {columnMiddle - box(tool).width / 2,
+                             square + (kTargetSide - box(tool).height) / 2};
+      square += kTargetSide;
+    }
   }
   return places;
 }();

@@ -16,6 +16,7 @@ void Form1::Command3_Click(std::int16_t index) {
   if (index >= 0 && index < static_cast<std::int16_t>(kUnitsPerSize.size())) {
     state_.UnitPx = kUnitsPerSize[static_cast<std::size_t>(index)];
   }
+  const Replaying replay(*this);
   DrawPlane();
   if (state_.GraphDrawn == 1)
     Command5_Click();

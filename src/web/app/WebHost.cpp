@@ -232,4 +232,8 @@ void WebHost::StartQuietInterval(std::int32_t ms) {
   web_quiet_after(ms);
 }
 
+void WebHost::SupportsChanged(const Supports&) {}
+
+void WebHost::Speak(const std::vector<std::string>&, double) {}
+
 }  // namespace lesson::web

@@ -46,6 +46,8 @@ class WebHost final : public Host {
   void SavePicture(const std::string& fileName) override;
   void Announce(const std::string& planeDescription) override;
   void StartQuietInterval(std::int32_t ms) override;
+  void SupportsChanged(const Supports& supports) override;
+  void Speak(const std::vector<std::string>& sentences, double rate) override;
 
 #ifdef LESSON_WEB_TESTING
   // Waits in progress as the input now running was taken, nested ones

@@ -68,7 +68,8 @@ class WindowTest : public QObject {
         &f.Text2,       &f.Command5,     &f.Command2,     &f.Command1,     &f.Picture1,
         &f.Command3[0], &f.Command3[1],  &f.Command3[2],  &f.Check2,       &f.Command3[3],
         &f.PenTool,     &f.PenColour[0], &f.PenColour[1], &f.PenColour[2], &f.EraserTool,
-        &f.SavePicture, &f.Text1};
+        &f.SavePicture, &f.Furigana,     &f.ReadAloud,    &f.ReadSlowly,   &f.DarkScheme,
+        &f.Text1};
     for (const Control* next : order) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QCOMPARE(QApplication::focusWidget(), window.WidgetOf(*next));

@@ -118,6 +118,9 @@ class PreparationTest : public QObject {
     QTest::newRow("both constructions") << "aux=ac&draw=1&size=4"
                                         << "size=4&draw=1&aux=A&aux=C"
                                         << "size=4&draw=1&aux=AC";
+    QTest::newRow("supports: those on, after the rest") << "dark=1&voice=0&ruby=1&slow=x&size=1"
+                                                        << "size=1&ruby=1&dark=1"
+                                                        << "size=1&ruby=1&dark=1";
     QTest::newRow("a construction without the graph") << "aux=C&a=1"
                                                       << "size=2&a=1"
                                                       << "size=2&a=1";

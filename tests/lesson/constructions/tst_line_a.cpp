@@ -86,8 +86,16 @@ class LineATest : public QObject {
     for (int i = 0; i < steps; ++i)
       waits.insert(waits.end(), {200, 50, 300, 200, 50, 300});
     QCOMPARE(l.WaitTimes(), waits);
-    for (const DrawCall& c : l.surface.calls)
+    // Every mark as a pupil sees it: red, lines 3 pixels wide, labels in
+    // 12-point bold.
+    for (const DrawCall& c : l.surface.calls) {
       QCOMPARE(c.attributes.foreColor, QBColor(12));
+      if (c.kind == DrawCall::Kind::kLine)
+        QCOMPARE(std::pair(c.stroke.colour, c.stroke.width),
+                 std::pair(QBColor(12), std::int16_t{3}));
+      else
+        QCOMPARE(std::pair(c.attributes.fontSize, c.attributes.fontBold), std::pair(12.0f, true));
+    }
     QCOMPARE(l.form.Picture().ForeColor(), QBColor(0));
     QCOMPARE(l.form.Picture().FontSize(), 20.0f);
     QCOMPARE(l.form.State().LineAState, std::int16_t{1});

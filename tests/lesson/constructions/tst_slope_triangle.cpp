@@ -92,10 +92,15 @@ class SlopeTriangleTest : public QObject {
     l.form.DrawSlopeTriangle(s.TriangleScale);
     const bool textsOnly = expected.size() < 9;
     QCOMPARE(Describe(textsOnly ? l.surface.Prints() : l.surface.calls), expected);
+    // Every mark as a pupil sees it: blue, lines 3 pixels wide, labels in
+    // 20-point bold.
     for (const DrawCall& c : l.surface.calls) {
       QCOMPARE(c.attributes.foreColor, QBColor(9));
       if (c.kind == DrawCall::Kind::kLine)
-        QCOMPARE(c.stroke.colour, QBColor(9));
+        QCOMPARE(std::pair(c.stroke.colour, c.stroke.width),
+                 std::pair(QBColor(9), std::int16_t{3}));
+      else
+        QCOMPARE(std::pair(c.attributes.fontSize, c.attributes.fontBold), std::pair(20.0f, true));
     }
     QCOMPARE(l.form.Picture().ForeColor(), QBColor(0));
     QCOMPARE(l.WaitTimes(), (std::vector<int>{200, 50, 300, 200, 50}));

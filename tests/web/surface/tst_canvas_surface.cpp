@@ -154,6 +154,8 @@ class CanvasHost final : public Host {
   void SavePicture(const std::string&) override {}
   void Announce(const std::string&) override {}
   void StartQuietInterval(std::int32_t) override {}
+  void SupportsChanged(const Supports&) override {}
+  void Speak(const std::vector<std::string>&, double) override {}
 };
 
 }  // namespace
