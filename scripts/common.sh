@@ -3,8 +3,14 @@
 # Packages the build needs, and those the tests and the program need besides.
 # librsvg2-bin renders the icon's PNG sizes from its SVG. libfmt-dev's
 # headers write the decimal digits of every number the plane shows (used
-# header-only, so the program links no library of it).
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic librsvg2-bin libfmt-dev)
+# header-only, so the program links no library of it). qt6-speech-dev reads
+# the lesson aloud through the system's speech engine; its CMake package
+# needs qt6-declarative-dev's QmlIntegration to be found. The speech
+# dispatcher's plugin is the engine the program speaks through, so a run from
+# the build reads aloud where speech-dispatcher has a Japanese voice (and the
+# tests take the same path to "no Japanese voice" where it has none).
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic librsvg2-bin libfmt-dev
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin)
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick
   # The accessibility test reads the window as a screen reader does: the
   # AT-SPI bus and registry, a private session bus, and Python's client.

@@ -10,6 +10,7 @@
 #include "desktop/app/LessonWindow.h"
 #include "desktop/scaling/ScaledLayout.h"
 #include "desktop/surface/PictureBox.h"
+#include "desktop/surface/QtColour.h"
 #include "lesson/access/AccessibleTexts.h"
 
 namespace lesson {
@@ -76,7 +77,7 @@ void LessonWindow::paintEvent(QPaintEvent* event) {
   const int width = layout_->Scale().Length(kFocusFrameWidth);
   const QRect plane = picture_->geometry();
   QPainter painter(this);
-  const QColor blue(kFocusFrameColour.r, kFocusFrameColour.g, kFocusFrameColour.b);
+  const QColor blue = ToQColor(scheme_, kFocusFrameColour);
   const QRect outer = plane.adjusted(-width, -width, width, width);
   painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), width), blue);
   painter.fillRect(QRect(outer.left(), plane.bottom() + 1, outer.width(), width), blue);

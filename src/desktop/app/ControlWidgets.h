@@ -4,11 +4,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRectF>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "desktop/surface/PictureBox.h"
 #include "lesson/app/Controls.h"
+#include "lesson/supports/Palette.h"
 #include "lesson/surface/Colour.h"
 
 namespace lesson {
@@ -32,23 +35,93 @@ class BoxWidget final : public QLineEdit {
   void ShowText(const QString& text);
 };
 
+// ふりがな: while they are shown, a caption's or a label's kanji have their
+// readings (RubyRuns) over them, in a font half the caption's size (rounded
+// up), each centred over its base run and standing on the top of the
+// caption's line. The caption itself is painted as ever, in its place. Where
+// the widget's box has no room for them above the caption, the widget stands
+// taller by that room (its top contents margin) and paints its box beneath.
+
+// A reading laid out: its box, in the widget's pixels, and its text.
+struct ReadingPlace {
+  QRectF box;
+  QString reading;
+};
+
+// The readings of a caption drawn in that font within box, aligned there as
+// the widget aligns it.
+std::vector<ReadingPlace> LayOutReadings(const QString& caption, const QFont& font,
+                                         const QRect& box, Qt::Alignment alignment);
+
+// A push button whose caption may show its readings.
+class CaptionButton : public QPushButton {
+  Q_OBJECT
+
+ public:
+  CaptionButton(const QString& text, QWidget* parent);
+  void SetRubyShown(bool shown);
+  bool RubyShown() const { return ruby_; }
+  // Where the readings stand, in the button's pixels (none while hidden),
+  // with the button painted in box.
+  std::vector<ReadingPlace> ReadingsIn(const QRect& box) const;
+  std::vector<ReadingPlace> Readings() const { return ReadingsIn(contentsRect()); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  bool hitButton(const QPoint& pos) const override;
+
+ private:
+  bool ruby_ = false;
+};
+
 // A push button that stays pressed while its mode is on. It shows the
 // lesson's state alone: a click goes to the lesson, which presses or
 // releases it through its view; the button never toggles itself. A pen
-// colour's button shows its colour as a filled square.
-class ToggleWidget final : public QPushButton {
+// colour's button shows its colour, as the scheme shows it, as a filled
+// square.
+class ToggleWidget final : public CaptionButton {
   Q_OBJECT
 
  public:
   ToggleWidget(const QString& text, std::optional<Colour> swatch, QWidget* parent);
+  void ShowSwatchIn(Scheme scheme);
 
  protected:
   void nextCheckState() override {}
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  bool swatch_ = false;
+  std::optional<Colour> swatch_;
 };
+
+// A label whose text may show its readings.
+class CaptionLabel final : public QLabel {
+  Q_OBJECT
+
+ public:
+  using QLabel::QLabel;
+  void SetRubyShown(bool shown);
+  std::vector<ReadingPlace> Readings() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  bool ruby_ = false;
+};
+
+// Turns the readings of a control's widget on or off (nothing for a widget
+// without a caption that can show them).
+void ShowRubyOn(QWidget* widget, bool shown);
+// The room, in the widget's pixels, its readings need above a box of that
+// height: 0 for a widget showing none.
+int RubyRoomAbove(const QWidget* widget, int boxHeight);
+// Where a widget's readings stand, in the widget's pixels.
+std::vector<ReadingPlace> ReadingsOf(const QWidget* widget);
+
+// A palette as the scheme shows it: every colour through the scheme, the
+// push buttons' faces, captions and focus as the page's buttons have them.
+QPalette PaletteIn(Scheme scheme, const QPalette& light);
 
 // The widget that shows a control of the model's kind.
 template <class Model>

@@ -96,8 +96,4 @@ void LessonWindow::StartQuietInterval(std::int32_t ms) {
   QTimer::singleShot(ms, this, [this] { form_->QuietIntervalEnded(); });
 }
 
-void LessonWindow::SupportsChanged(const Supports&) {}
-
-void LessonWindow::Speak(const std::vector<std::string>&, double) {}
-
 }  // namespace lesson

@@ -7,6 +7,7 @@
 
 #include "desktop/app/ControlWidgets.h"
 #include "desktop/app/Fonts.h"
+#include "desktop/app/Speaker.h"
 #include "desktop/input/BoxKeys.h"
 #include "desktop/plane/EventLoopPacer.h"
 #include "desktop/scaling/ScaledLayout.h"
@@ -16,14 +17,16 @@
 
 namespace lesson {
 
-LessonWindow::LessonWindow(QWidget* parent)
+LessonWindow::LessonWindow(QWidget* parent, QSettings* kept)
     : QWidget(parent),
       image_(std::make_unique<ImageSurface>(JapaneseGothicFace(), devicePixelRatioF())),
       realPacer_(std::make_unique<EventLoopPacer>()),
       pacer_(realPacer_.get()),
       endAction_([] { QCoreApplication::exit(0); }),
       saveAction_(
-          [this](const QImage& image, const QString& name) { SaveToChosenFile(image, name); }) {
+          [this](const QImage& image, const QString& name) { SaveToChosenFile(image, name); }),
+      kept_(kept),
+      speaker_(new Speaker(this)) {
   InstallFontSubstitutes();
   // The lesson starts up first: its plane is drawn and its controls stand as
   // the lesson begins; once the widgets stand, the lesson shows itself.
@@ -38,10 +41,13 @@ LessonWindow::LessonWindow(QWidget* parent)
   palette.setColor(QPalette::Window, ToQColor(kLightGreen));
   setPalette(palette);
   setAutoFillBackground(true);
+  lightPalette_ = this->palette();
   layout_ = std::make_unique<ScaledLayout>(*this);
   BuildControls();
   NameControls();
   ConnectHandlers();
+  // The first picture is already in the supports the device keeps.
+  form_->SetSupports(KeptSupports());
   form_->Start(width(), height());
 }
 
@@ -59,6 +65,8 @@ void LessonWindow::BuildControls() {
     const QString name = QString::fromStdString(form_->Controls().At(row).Name());
     QWidget* widget = widgets_[row] = MakeControlWidget(kControls[row], name, this, *image_);
     layout_->Add(widget, TextReach(kControls[row], widget->font()));
+    if (widget->testAttribute(Qt::WA_SetPalette))
+      lightPalettes_[row] = widget->palette();
     if (auto* plane = qobject_cast<PictureBox*>(widget))
       picture_ = plane;
     if (widget->focusPolicy() != Qt::NoFocus) {
@@ -135,11 +143,19 @@ void LessonWindow::Show(Control& control) {
     QMetaObject::invokeMethod(widget, "selectAll");
   if (v.description && widget->accessibleDescription() != QString::fromStdString(*v.description))
     widget->setAccessibleDescription(QString::fromStdString(*v.description));
+  FitReadings(widget);
   --showing_;
 }
 
 // The focus frame around the plane comes and goes with its focus.
 bool LessonWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A note goes at the next press, wherever it lands.
+  if (note_ != nullptr &&
+      (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::TouchBegin ||
+       event->type() == QEvent::TabletPress)) {
+    note_->hide();
+    qApp->removeEventFilter(this);
+  }
   if (watched == picture_ &&
       (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
     update();

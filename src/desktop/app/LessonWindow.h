@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <QWidget>
@@ -8,17 +9,23 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "desktop/app/ControlWidgets.h"
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Form1.h"
 #include "lesson/app/Host.h"
+#include "lesson/supports/Palette.h"
+
+class QLabel;
+class QSettings;
 
 namespace lesson {
 
 class ImageSurface;
 class Pacer;
 class ScaledLayout;
+class Speaker;
 
 // The lesson as a desktop window: the core's Form1 shown through Qt widgets.
 // The window builds one widget per row of the control table and binds each
@@ -28,9 +35,13 @@ class ScaledLayout;
 //
 // The core reaches the window only as its Host (app/DesktopHost.cpp): the
 // waits of the animations, the end of the program, and the notices of change.
+//
+// The reading supports (app/Supports.cpp) are kept in the settings given,
+// for the device: read before the lesson starts, written at each change.
+// Without settings they are not kept.
 class LessonWindow final : public QWidget, private Host {
  public:
-  explicit LessonWindow(QWidget* parent = nullptr);
+  explicit LessonWindow(QWidget* parent = nullptr, QSettings* kept = nullptr);
   ~LessonWindow() override;
 
   LessonWindow(const LessonWindow&) = delete;
@@ -95,6 +106,21 @@ class LessonWindow final : public QWidget, private Host {
   // The default SaveAction: a file dialog, then the PNG written there.
   void SaveToChosenFile(const QImage& image, const QString& fileName);
 
+  // --- the reading supports (app/Supports.cpp) ---------------------------------
+  // The supports the settings keep (all off without them).
+  Supports KeptSupports() const;
+  void Keep(const Supports& supports);
+  // The window, its controls, the plane and the ink in the scheme.
+  void ShowScheme(Scheme scheme);
+  // The readings over the kanji shown or hidden; the rows the lesson moves
+  // for them moved.
+  void ShowRuby(bool shown);
+  // A widget that shows readings stands taller by the room they need above
+  // its box, or as its box again.
+  void FitReadings(QWidget* widget);
+  // A short note beside a control, gone after a while or at the next press.
+  void ShowNote(QWidget* beside, const QString& text);
+
   void BuildControls();
   void ConnectHandlers();
   // Brings a widget up to date with its model.
@@ -118,6 +144,15 @@ class LessonWindow final : public QWidget, private Host {
   int showing_ = 0;          // a model is being shown: the widgets' signals are ours
   bool fullScreen_ = false;  // F11 has asked for full screen
   QRect normalGeometry_;     // the window's place before full screen
+  QSettings* kept_ = nullptr;
+  Scheme scheme_ = Scheme::kLight;
+  bool ruby_ = false;
+  // The window's and the widgets' own palettes as the light scheme has them.
+  QPalette lightPalette_;
+  std::array<std::optional<QPalette>, kControlCount> lightPalettes_{};
+  Speaker* speaker_ = nullptr;
+  QLabel* note_ = nullptr;
+  bool voiceMissingShown_ = false;
 };
 
 }  // namespace lesson

@@ -8,7 +8,8 @@ namespace lesson {
 namespace {
 
 bool IsFlag(const std::string& name) {
-  return name == "quick" || name == "draw";
+  return name == "quick" || name == "draw" || name == "ruby" || name == "voice" || name == "slow" ||
+         name == "dark";
 }
 
 // A message in Japanese and in English, each made of its parts.
@@ -81,6 +82,10 @@ std::string Usage(const std::string& program) {
   --quick         Quick にチェックを入れる (アニメーションを待たずにかく)
   --draw          グラフをかく
   --aux A|C|AC    グラフをかいたあと、補助線A、補助線C、またはその両方をかく
+  --ruby          ふりがなをつける (--ruby=0 で消す)
+  --voice         読み上げをオンにする (--voice=0 でオフ)
+  --slow          ゆっくり読み上げる (--slow=0 でふつう)
+  --dark          白黒反転で表示する (--dark=0 でふつう)
   --help          この説明を表示する
 
 Usage: )" +
@@ -94,6 +99,10 @@ start it with an example prepared.
   --quick         tick Quick (draw without the animations' pauses)
   --draw          draw the graph
   --aux A|C|AC    after drawing, draw line A, the slope triangle (C), or both
+  --ruby          show readings over the kanji (--ruby=0: hide them)
+  --voice         read the lesson aloud (--voice=0: silent)
+  --slow          read aloud slowly (--slow=0: at the voice's pace)
+  --dark          show the dark scheme (--dark=0: the light one)
   --help          show this help
 
 例 / example:

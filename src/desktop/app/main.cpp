@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
+#include <QSettings>
 #include <QStyleFactory>
 #include <QTimer>
 #include <algorithm>
@@ -50,7 +51,10 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(WindowIcon());
   // One look on every desktop, whatever theme the machine has.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-  lesson::LessonWindow window;
+  // The reading supports the pupil turned on are kept for the device.
+  QSettings kept(QStringLiteral("linear-function-lesson"),
+                 QStringLiteral("linear-function-lesson"));
+  lesson::LessonWindow window(nullptr, &kept);
   window.show();
   // A prepared example is applied to the lesson once it has started, step
   // by step as a pupil would.

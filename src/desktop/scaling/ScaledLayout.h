@@ -28,6 +28,8 @@ class ScaledLayout {
   // The control's base rectangle (its width at least its reach).
   void Place(QWidget* control, PixelRect base);
   PixelRect Base(const QWidget* control) const;
+  // The control's base rectangle at the current scale.
+  PixelRect Shown(const QWidget* control) const { return scale_.Map(Base(control)); }
   // The control's font at the base size; nothing: the window's.
   void SetFont(QWidget* control, const std::optional<QFont>& font);
 

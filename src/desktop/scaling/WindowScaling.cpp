@@ -35,6 +35,8 @@ void LessonWindow::FitChanged(const WindowFit& fit) {
       box->setStyleSheet(spacing);
   }
   layout_->Apply(scale);
+  for (QWidget* widget : widgets_)
+    FitReadings(widget);
   if (boxes[1]->font() != font()) {
     for (QCheckBox* box : boxes)
       box->setFont(font());

@@ -22,6 +22,14 @@ void ImageSurface::SetDevicePixelRatio(qreal ratio) {
   List().Repaint();
 }
 
+void ImageSurface::SetScheme(Scheme scheme) {
+  if (scheme == raster_.CurrentScheme())
+    return;
+  Flush();
+  raster_.SetScheme(scheme);
+  List().Repaint();
+}
+
 QRectF ImageSurface::TakeChangedArea() {
   Flush();
   const PlaneArea a = std::exchange(area_, PlaneArea{});

@@ -30,6 +30,10 @@ class ImageSurface final : public ListSurface {
   // Repaints the picture for another device pixel ratio from what has been
   // drawn since the last Cls.
   void SetDevicePixelRatio(qreal ratio);
+  // Repaints the picture in another scheme from what has been drawn since
+  // the last Cls: the same calls, every colour shown as the scheme has it.
+  void SetScheme(Scheme scheme);
+  Scheme CurrentScheme() const { return raster_.CurrentScheme(); }
 
   // The area (in plane pixels) whose pixels changed since the last call:
   // often much less than the calls touched, as a rebuild repeats most of the

@@ -102,20 +102,21 @@ QPainterPath OutlineWithin(const InkPath& path, const QRectF& area) {
   return outline;
 }
 
-QPen PenOf(const InkPath& path) {
-  return QPen(ToQColor(path.colour), path.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+QPen PenOf(const InkPath& path, Scheme scheme) {
+  return QPen(ToQColor(scheme, path.colour), path.width, Qt::SolidLine, Qt::RoundCap,
+              Qt::RoundJoin);
 }
 
 // Strokes the marks onto a layer, in plane pixels (the layer's pixel ratio
 // scales them); returns the area they cover.
-QRectF StrokeOnto(QImage& layer, std::span<const InkPath> paths) {
+QRectF StrokeOnto(QImage& layer, std::span<const InkPath> paths, Scheme scheme) {
   QRectF area;
   if (paths.empty())
     return area;
   QPainter painter(&layer);
   painter.setRenderHint(QPainter::Antialiasing, true);
   for (const InkPath& path : paths) {
-    painter.strokePath(OutlineOf(path), PenOf(path));
+    painter.strokePath(OutlineOf(path), PenOf(path, scheme));
     area |= BoundsFrom(path, 0);
   }
   return area;
@@ -144,13 +145,24 @@ bool InkLayers::SetRatio(qreal ratio) {
   return true;
 }
 
+bool InkLayers::SetScheme(Scheme scheme) {
+  if (scheme == scheme_)
+    return false;
+  scheme_ = scheme;
+  finished_ = BlankLayer(Ratio());
+  active_ = BlankLayer(Ratio());
+  activePath_.reset();
+  activeArea_ = QRectF();
+  return true;
+}
+
 QRectF InkLayers::Apply(const InkUpdate& update) {
   QRectF changed;
   if (update.redraw) {
     finished_.fill(Qt::transparent);
     changed = QRectF(0, 0, kPlaneSide, kPlaneSide);
   }
-  changed |= StrokeOnto(finished_, update.finished);
+  changed |= StrokeOnto(finished_, update.finished, scheme_);
   return changed | ShowActive(update.active);
 }
 
@@ -189,7 +201,7 @@ QRectF InkLayers::ShowActive(const std::optional<InkPath>& next) {
   if (next) {
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.strokePath(OutlineWithin(*next, area), PenOf(*next));
+    painter.strokePath(OutlineWithin(*next, area), PenOf(*next, scheme_));
   }
   return area;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "lesson/ink/InkPath.h"
+#include "lesson/supports/Palette.h"
 
 class QPainter;
 
@@ -25,6 +26,10 @@ class InkLayers {
   // drawn on them again.
   bool SetRatio(qreal ratio);
   qreal Ratio() const { return finished_.devicePixelRatio(); }
+  // The scheme the marks' colours are shown in. Another scheme makes the
+  // layers blank, as another ratio does: true when the marks must be drawn
+  // on them again.
+  bool SetScheme(Scheme scheme);
 
   // Brings the layers up to date: the finished layer cleared if asked and
   // the new finished marks stroked onto it, the active layer cleared and the
@@ -48,6 +53,7 @@ class InkLayers {
   QImage active_;
   std::optional<InkPath> activePath_;  // the mark on the active layer
   QRectF activeArea_;                  // plane pixels where the active layer may have ink
+  Scheme scheme_ = Scheme::kLight;
 };
 
 }  // namespace lesson

@@ -75,12 +75,12 @@ void MarkPainter::Paint(QImage& image, std::span<const Mark> marks) {
         painter.setFont(face.font);
         fontKey = Key(mark.pixelSize, mark.bold);
       }
-      painter.setPen(ToQColor(mark.colour));
+      painter.setPen(ToQColor(scheme_, mark.colour));
       painter.drawText(QPointF(s.x1, s.y1 + face.leading + face.ascent),
                        QString::fromStdString(mark.text));
       continue;
     }
-    QPen pen(ToQColor(mark.colour));
+    QPen pen(ToQColor(scheme_, mark.colour));
     pen.setWidthF(mark.width);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);

@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "lesson/supports/Palette.h"
 #include "lesson/surface/DisplayList.h"
 
 namespace lesson {
@@ -31,6 +32,9 @@ class MarkPainter {
   double Advance(int pixelSize, bool bold, const QString& text);
 
   void Paint(QImage& image, std::span<const Mark> marks);
+  // The scheme every mark's colour is shown in.
+  void SetScheme(Scheme scheme) { scheme_ = scheme; }
+  Scheme CurrentScheme() const { return scheme_; }
 
   // The plane's font for texts of that size and weight.
   static QFont TextFont(const QString& family, int pixelSize, bool bold);
@@ -43,6 +47,7 @@ class MarkPainter {
   QString fontFamily_;
   std::map<int, Face> faces_;  // a map keeps references to its faces valid
   QHash<int, QHash<QString, double>> advances_;
+  Scheme scheme_ = Scheme::kLight;
 };
 
 }  // namespace lesson

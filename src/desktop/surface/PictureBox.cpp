@@ -42,6 +42,13 @@ void PictureBox::SetScale(double scale) {
   update();
 }
 
+void PictureBox::SetScheme(Scheme scheme) {
+  surface_.SetScheme(scheme);
+  if (ink_.SetScheme(scheme) && inkLost_)
+    inkLost_();
+  update();
+}
+
 void PictureBox::FollowRatio() {
   const qreal ratio = devicePixelRatioF() * scale_;
   surface_.SetDevicePixelRatio(ratio);

@@ -6,6 +6,7 @@
 
 #include "desktop/surface/InkLayers.h"
 #include "lesson/input/Input.h"
+#include "lesson/supports/Palette.h"
 
 class QSinglePointEvent;
 
@@ -42,6 +43,9 @@ class PictureBox final : public QWidget {
   // the image is painted afresh at this scale times the screen's ratio.
   void SetScale(double scale);
   double Scale() const { return scale_; }
+  // The picture painted afresh in another scheme and the ink's layers made
+  // anew for it (the ink-lost handler draws the marks again).
+  void SetScheme(Scheme scheme);
 
   // A rebuild draws the whole picture again, most of it as it was. Once the
   // handler has returned to the event loop, only the pixels that really

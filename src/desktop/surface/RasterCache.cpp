@@ -3,13 +3,15 @@
 #include <cmath>
 #include <cstring>
 
+#include "desktop/surface/QtColour.h"
+
 namespace lesson {
 
-QImage RasterCache::BlankImage(qreal ratio) {
+QImage RasterCache::BlankImage(qreal ratio, Scheme scheme) {
   const int side = static_cast<int>(std::lround(kPlaneSide * ratio));
   QImage image(side, side, QImage::Format_RGB32);
   image.setDevicePixelRatio(ratio);
-  image.fill(Qt::white);
+  image.fill(ToQColor(scheme, kBlankColour));
   return image;
 }
 
@@ -17,12 +19,18 @@ RasterCache::RasterCache(QString fontFamily, qreal ratio)
     : painter_(std::move(fontFamily)), image_(BlankImage(ratio)) {}
 
 void RasterCache::SetRatio(qreal ratio) {
-  image_ = BlankImage(ratio);
+  image_ = BlankImage(ratio, CurrentScheme());
+  snapshots_ = {};
+}
+
+void RasterCache::SetScheme(Scheme scheme) {
+  painter_.SetScheme(scheme);
+  image_ = BlankImage(Ratio(), scheme);
   snapshots_ = {};
 }
 
 void RasterCache::Blank() {
-  image_ = BlankImage(Ratio());
+  image_ = BlankImage(Ratio(), CurrentScheme());
 }
 
 // Only the image pixels within the area (and one more each way, for the

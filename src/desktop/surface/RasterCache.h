@@ -20,9 +20,14 @@ class RasterCache final : public Raster {
   qreal Ratio() const { return image_.devicePixelRatio(); }
   // A blank image at another ratio, the snapshots gone.
   void SetRatio(qreal ratio);
+  // A blank image whose marks are to be painted in another scheme, the
+  // snapshots gone.
+  void SetScheme(Scheme scheme);
+  Scheme CurrentScheme() const { return painter_.CurrentScheme(); }
   MarkPainter& Painter() { return painter_; }
 
-  static QImage BlankImage(qreal ratio);
+  // The blank paper at a ratio, as the scheme shows it.
+  static QImage BlankImage(qreal ratio, Scheme scheme = Scheme::kLight);
 
   void Blank() override;
   void Restore(std::size_t slot, const PlaneArea& area) override;

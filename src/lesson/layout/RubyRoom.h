@@ -21,11 +21,13 @@ struct RubyRoom {
 // room beneath the boxes, the instruction's second line beneath its first,
 // and "1倍～５倍" beneath "縮小" and "拡大". In the portrait arrangement the
 // instruction stands close beneath the size buttons: the equation's block
-// moves down as one, its hints and second line besides.
+// moves down as one, its hints and second line besides. The title above the
+// size buttons moves up instead (a negative down), clear of the reading of
+// the selected size's large caption, which stands above its button.
 inline constexpr auto kRubyRooms = [] {
   using enum ControlId;
-  constexpr int kHint = 6, kSecondLine = 3, kScale = 2, kBeneathSizes = 6;
-  return std::array<RubyRoom, 12>{{
+  constexpr int kHint = 6, kSecondLine = 3, kScale = 2, kBeneathSizes = 6, kAboveSizes = 6;
+  return std::array<RubyRoom, 13>{{
       {Arrangement::kLandscape, kLabel8, kSecondLine},
       {Arrangement::kLandscape, kLabel3, kHint},
       {Arrangement::kLandscape, kLabel4, kHint},
@@ -38,6 +40,7 @@ inline constexpr auto kRubyRooms = [] {
       {Arrangement::kPortrait, kLabel3, kBeneathSizes + kHint},
       {Arrangement::kPortrait, kLabel4, kBeneathSizes + kHint},
       {Arrangement::kPortrait, kLabel6, kScale},
+      {Arrangement::kPortrait, kLabel1, -kAboveSizes},
   }};
 }();
 
