@@ -1,7 +1,11 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QInputMethodEvent>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +22,25 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void controlsStandAsLaidOut_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("landscape") << QSize(kLandscapeSize.width, kLandscapeSize.height);
+    QTest::newRow("portrait") << QSize(kPortraitSize.width, kPortraitSize.height);
+  }
   // Every control stands as its model says at the start: the widget of its
-  // kind, its text, place, font and state, row by row of the control table.
+  // kind, its text, font and state, row by row of the control table, each
+  // in the place and of the size the tests expect of it in the arrangement
+  // (support/places.json: any two controls swapped fail).
   void controlsStandAsLaidOut() {
+    QFETCH(QSize, size);
     LessonWindow window;
+    window.resize(size);
     window.show();
+    QFile file(QFINDTESTDATA("../../support/places.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonObject places =
+        QJsonDocument::fromJson(file.readAll())[QTest::currentDataTag()].toObject();
+    QCOMPARE(window.Form().Fit().scale.factor, 1.0);
     const std::map<ControlKind, const char*> kinds{
         {kTextBox, "QLineEdit"},  {kButton, "QPushButton"}, {kLabel, "QLabel"},
         {kCheckBox, "QCheckBox"}, {kToggle, "QPushButton"}, {kPicture, "lesson::PictureBox"}};
@@ -36,7 +54,13 @@ class WindowTest : public QObject {
       const QString text = QString::fromStdString(v.text.value_or(control.Entry().text));
       QCOMPARE(w->property("text").toString(), text);
       // A label its text outgrows in this face reaches as far as its text.
-      QRect place(v.place.left, v.place.top, v.place.width, v.place.height);
+      const QJsonArray expected = places[name].toArray();
+      QRect place(expected[0].toInt(), expected[1].toInt(), expected[2].toInt(),
+                  expected[3].toInt());
+      // The hidden rows have no place of their own; the axis names stand
+      // where the plane's axes put them.
+      if (!v.visible || name.startsWith("Label5"))
+        place = QRect(v.place.left, v.place.top, v.place.width, v.place.height);
       if (const double advance = QFontMetricsF(w->font()).horizontalAdvance(text);
           control.Entry().kind == kLabel && advance > place.width()) {
         QVERIFY(w->width() >= advance);
