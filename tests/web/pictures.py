@@ -2,12 +2,14 @@
 and the blue ink. Each picture is a pair: a bytes object of width x height
 pixels and its channels per pixel (3 or 4).
 
-A pixel is black ink when every channel is below 160 and it is grey, red or
-blue ink when that channel is 160 or more and the other two below: the pale
+A pixel is black ink when every channel is below 64, and it is red or blue
+ink when that channel is 160 or more and the other two below: the pale
 edges of antialiasing and the blends of two colours are no colour's ink. It
-answers for black ink when every channel is below 192, and for red or blue
-ink when that channel exceeds the green one by about 64 or more, as the
-blends of red and blue do for both."""
+answers for black ink when every channel is below 112, so that a grey drawn
+where black should be, or a line half a pixel off (two columns of half
+grey), answers for none; and for red or blue ink when that channel exceeds
+the green one by about 64 or more, as the blends of red and blue do for
+both."""
 
 COLOURS = ("black", "red", "blue")
 
@@ -16,7 +18,7 @@ def _table(f):
     return bytes(f(v) for v in range(256))
 
 
-_LOW = {limit: _table(lambda v, limit=limit: 1 if v < limit else 0) for limit in (160, 192)}
+_LOW = {limit: _table(lambda v, limit=limit: 1 if v < limit else 0) for limit in (64, 112, 160)}
 _HIGH_NIBBLE = _table(lambda v: v & 0xF0)
 _LOW_NIBBLE = _table(lambda v: v >> 4)
 _ABOVE = _table(lambda k: 1 if (k >> 4) - (k & 15) >= 4 else 0)
@@ -38,9 +40,10 @@ def _masks(data, width, height, channels):
     every = int.from_bytes(b"\x01" * n, "big")
     r, g, b = (mask(c, _LOW[160]) for c in range(3))
     redder, bluer = above(0), above(2)
-    ink = {"black": r & g & b & ~redder & ~bluer & every,
+    k = mask(0, _LOW[64]) & mask(1, _LOW[64]) & mask(2, _LOW[64])
+    ink = {"black": k,
            "red": (every ^ r) & g & b, "blue": r & g & (every ^ b)}
-    answers = {"black": mask(0, _LOW[192]) & mask(1, _LOW[192]) & mask(2, _LOW[192]),
+    answers = {"black": mask(0, _LOW[112]) & mask(1, _LOW[112]) & mask(2, _LOW[112]),
                "red": redder, "blue": bluer}
     return ink, answers
 

@@ -137,3 +137,28 @@ def test_a_new_size_while_drawing(page, server, during):
     assert first == second, "%d pixels differ from a fresh load" % sum(
         first[i:i + 3] != second[i:i + 3] for i in range(0, len(first), 4))
     assert page.problems() == []
+
+
+@pytest.mark.parametrize("dpr", [1, 2])
+def test_grid_lines_are_sharp(server, dpr):
+    """On the canvas alone, a vertical and a horizontal grid line each cover
+    exactly the device pixels of their one layout pixel, black, with white
+    on both sides: no grey of a line drawn between pixels. (Only Chromium
+    can be given another pixel ratio here.)"""
+    from harness import Page
+    page = Page("chromium", dpr=dpr)
+    try:
+        page.open(server.url)
+        page.idle()
+        width, _, data = page.canvas()
+        assert width == 640 * dpr
+
+        def across(x, y, dx, dy):  # device pixels from 3 before the line's first to 3 after
+            return [tuple(data[4 * ((y + dy * i) * width + x + dx * i):][:3])
+                    for i in range(-3, dpr + 3)]
+        black, white = (0, 0, 0), (255, 255, 255)
+        expected = [white] * 3 + [black] * dpr + [white] * 3
+        assert across(370 * dpr, 600 * dpr, 1, 0) == expected  # the grid line x = 1
+        assert across(600 * dpr, 270 * dpr, 0, 1) == expected  # the grid line y = 1
+    finally:
+        page.quit()
