@@ -171,14 +171,15 @@ def test_texts_the_lesson_cannot_read(page, server, a, b, box):
     assert page.problems() == []
 
 
-@pytest.mark.parametrize("ending", ["let go beside the plane", "cancelled by the browser"])
+@pytest.mark.parametrize("ending", ["let go beside the plane", "let go outside the window",
+                                    "cancelled by the browser"])
 def test_a_drag_ends_wherever_it_ends(page, server, ending):
-    """A mouse drag of the triangle let go over the controls beside the plane,
-    or a finger's drag that the browser cancels, ends as a release on the
-    plane does: the description leaves 移動中 and a move over the plane with
-    no button held moves nothing."""
-    if ending.startswith("cancelled") and page.engine != "chromium":
-        pytest.skip("WebKitGTK's driver sends no touch")
+    """A mouse drag of the triangle let go over the controls beside the plane
+    or outside the window, or a finger's drag that the browser cancels, ends
+    as a release on the plane does: the description leaves 移動中 and a move
+    over the plane with no button held moves nothing."""
+    if ending != "let go beside the plane" and page.engine != "chromium":
+        pytest.skip("WebKitGTK's driver sends neither touch nor a pointer beyond the window")
     page.open(server.url)
     page.graph("2/3", "1")
     page.click("Check2")
@@ -190,7 +191,18 @@ def test_a_drag_ends_wherever_it_ends(page, server, ending):
         page.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {
             "type": kind, "touchPoints": [{"x": x, "y": y} for x, y in points]})
 
-    if ending.startswith("cancelled"):
+    def mouse(kind, x, y):
+        page.driver.execute_cdp_cmd("Input.dispatchMouseEvent", {
+            "type": kind, "x": x, "y": y, "button": "left",
+            "buttons": 0 if kind == "mouseReleased" else 1, "clickCount": 1})
+
+    if ending == "let go outside the window":
+        mouse("mousePressed", x0, y0)
+        mouse("mouseMoved", x1, y1)
+        page.says("移動中")
+        mouse("mouseMoved", -40, y1)
+        mouse("mouseReleased", -40, y1)
+    elif ending.startswith("cancelled"):
         touch("touchStart", (x0, y0))
         touch("touchMove", (x1, y1))
         page.says("移動中")
