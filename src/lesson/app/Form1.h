@@ -242,6 +242,8 @@ class Form1 final {
   // The ink's tools follow the ink; the front-end's layers are told what
   // changed.
   void UpdateInkTools();
+  // Turns one support on or off.
+  void Toggle(bool Supports::*support);
   // Speaks the sentences while 読み上げ is on, at the speed chosen, unless
   // a handler is rebuilding the picture (a replay says nothing: the pupil
   // hears what they asked for, not how the picture is made again).

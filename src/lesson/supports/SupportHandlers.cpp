@@ -22,28 +22,26 @@ void Form1::SetSupports(const Supports& supports) {
     Say(SayPlane(state_, graphSlopeText_, graphInterceptText_));
 }
 
-void Form1::Furigana_Click() {
+void Form1::Toggle(bool Supports::*support) {
   Supports next = supports_;
-  next.ruby = !next.ruby;
+  next.*support = !(next.*support);
   SetSupports(next);
+}
+
+void Form1::Furigana_Click() {
+  Toggle(&Supports::ruby);
 }
 
 void Form1::ReadAloud_Click() {
-  Supports next = supports_;
-  next.voice = !next.voice;
-  SetSupports(next);
+  Toggle(&Supports::voice);
 }
 
 void Form1::ReadSlowly_Click() {
-  Supports next = supports_;
-  next.slow = !next.slow;
-  SetSupports(next);
+  Toggle(&Supports::slow);
 }
 
 void Form1::DarkScheme_Click() {
-  Supports next = supports_;
-  next.dark = !next.dark;
-  SetSupports(next);
+  Toggle(&Supports::dark);
 }
 
 void Form1::Say(const std::vector<std::string>& sentences) {
