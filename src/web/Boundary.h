@@ -10,6 +10,8 @@
 //   js/ink.js        the layers of ink over the plane, and the picture handed in
 //   js/queue.js      the queue of the pupil's input and the lesson's waits
 //   js/end.js        the end of the lesson
+//   js/supports.js   the reading supports: kept for the device, the readings
+//                    and the scheme shown, the lesson read aloud
 // and js/input.js holds every listener of the page.
 // The messages these calls carry are declared once, with named fields, in
 // schema/Messages.h; their packing and unpacking in the page, and every
@@ -70,6 +72,16 @@ void web_quiet_after(int ms);
 // disables every control and shows the notice, with one button to start
 // afresh under the restart caption.
 void web_end(const double* ending);  // a record of kEnding
+
+// --- js/supports.js --------------------------------------------------------------
+// The reading supports in force: a record of kSupportsRecord. The page keeps
+// them for its device, shows the readings over the kanji of its texts and
+// its own colours in the scheme (the canvas's come mapped already).
+void web_supports(const double* supports);
+// Says the sentences of a record of kSpeech in Japanese, cutting short
+// whatever is still being said. Where the device has no Japanese voice it
+// says nothing and queues the event noVoice.
+void web_speak(const double* speech);
 
 #ifdef LESSON_WEB_TESTING
 // --- js/testing.js, in the test build only ---------------------------------------

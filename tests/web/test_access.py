@@ -39,7 +39,8 @@ CURRENT_SIZE = "いま選ばれている大きさ"
 # the lesson's table, the disabled and the hidden ones left out.
 # The ink's tools follow the lesson's own controls; 元に戻す and 全部消す
 # wait for a mark.
-TOOLS = ["PenTool", "PenColour(0)", "PenColour(1)", "PenColour(2)", "EraserTool", "SavePicture"]
+TOOLS = ["PenTool", "PenColour(0)", "PenColour(1)", "PenColour(2)", "EraserTool", "SavePicture",
+         "Furigana", "ReadAloud", "ReadSlowly", "DarkScheme"]
 TAB_ORDER = {"start": ["Text2", "Command5", "Command2", "Command1", "Picture1", "Command3(0)",
                        "Command3(1)", "Command3(2)", "Check2", "Command3(3)"] + TOOLS + ["Text1"],
              "after a lesson": ["Text2", "Command2", "Command1", "Picture1", "Command3(0)",

@@ -13,6 +13,8 @@ SCREENS = {"iPad landscape": (1080, 740), "iPad portrait": (810, 1010),
            "Chromebook": (1366, 657)}
 FINGERTIP = 44  # CSS pixels: WCAG 2.5.5, Apple's and the Japanese design system's target
 AXE = ROOT / "build-npm" / "node_modules" / "axe-core" / "axe.min.js"
+# The lesson as it opens, and with the readings, speech and the dark scheme on.
+SUPPORTS = {"plain": "", "supported": "&ruby=1&voice=1&dark=1"}
 
 # For every control shown that takes a tap: the side of the largest square
 # every point of which answers for it, and whether every point of its own
@@ -72,6 +74,7 @@ def chromium():
 
 
 def ready(page, url, width, height):
+    page.driver.execute_script("try { localStorage.clear(); } catch (e) {}")
     mobile(page, width, height)
     page.driver.get(url)
     page.wait("document.documentElement.dataset.lesson === 'ready'")
@@ -79,27 +82,32 @@ def ready(page, url, width, height):
     assert page.js("[innerWidth, innerHeight]") == [width, height]
 
 
+@pytest.mark.parametrize("supports", SUPPORTS)
 @pytest.mark.parametrize("screen", SCREENS)
-def test_every_control_takes_a_fingertip(chromium, server, screen):
+def test_every_control_takes_a_fingertip(chromium, server, screen, supports):
     """Every control a pupil taps holds a fingertip's square, and no
     neighbour's area takes a point of its own box."""
     page = chromium
-    ready(page, server.url + "?a=2/3&b=-1&quick=1&draw=1&aux=AC", *SCREENS[screen])
+    ready(page, server.url + "?a=2/3&b=-1&quick=1&draw=1&aux=AC" + SUPPORTS[supports],
+          *SCREENS[screen])
     squares = page.js(SQUARES)
     print(screen, json.dumps(squares, ensure_ascii=False))
-    assert len(squares) == 25  # every button shown, both boxes, Quick and the ink's tools
+    # Every button shown, both boxes, Quick, the ink's tools and the supports.
+    assert len(squares) == 29
     for name, (side, own) in squares.items():
         assert own, "%s: a point of its box answers for another control" % name
         assert side >= FINGERTIP, "%s: the largest square is %d px" % (name, side)
 
 
+@pytest.mark.parametrize("supports", SUPPORTS)
 @pytest.mark.parametrize("width, height", [(1366, 768), (810, 1010)])
-def test_axe_finds_nothing(chromium, server, width, height):
+def test_axe_finds_nothing(chromium, server, width, height, supports):
     """axe-core's WCAG 2.2 A and AA rules, its best practices and the target
     size, on the lesson with both constructions shown. (WebDriver's scripts
     are not bound by the page's content security policy.)"""
     page = chromium
-    ready(page, server.url + "?a=2/3&b=-1&quick=1&draw=1&aux=AC", width, height)
+    ready(page, server.url + "?a=2/3&b=-1&quick=1&draw=1&aux=AC" + SUPPORTS[supports], width,
+          height)
     page.driver.execute_script(AXE.read_text(encoding="utf-8"))
     found = page.driver.execute_async_script("""
         const done = arguments[arguments.length - 1];

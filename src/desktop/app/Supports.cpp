@@ -89,8 +89,6 @@ void LessonWindow::ShowRuby(bool shown) {
   ruby_ = shown;
   for (QWidget* widget : widgets_)
     ShowRubyOn(widget, shown);
-  for (std::size_t row = 0; row < kControlCount; ++row)
-    Show(form_->Controls().At(row));
 }
 
 void LessonWindow::FitReadings(QWidget* widget) {

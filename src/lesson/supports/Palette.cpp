@@ -92,13 +92,13 @@ constexpr std::array<SchemeLayer, 28> kSchemeLayers{{
 }};
 
 constexpr bool HasRole(std::string_view role) {
-  return std::ranges::any_of(kSchemeColours,
-                             [role](const SchemeColour& c) { return c.role == role; });
+  return std::any_of(kSchemeColours.begin(), kSchemeColours.end(),
+                     [role](const SchemeColour& c) { return c.role == role; });
 }
 
 constexpr bool InTable(Colour colour) {
-  return std::ranges::any_of(kSchemeColours,
-                             [colour](const SchemeColour& c) { return c.light == colour; });
+  return std::any_of(kSchemeColours.begin(), kSchemeColours.end(),
+                     [colour](const SchemeColour& c) { return c.light == colour; });
 }
 
 // One row to a colour and one colour to a role, so that a colour's dark
@@ -114,7 +114,7 @@ constexpr bool RowsAreOneToAColourAndARole() {
   return true;
 }
 static_assert(RowsAreOneToAColourAndARole());
-static_assert(std::ranges::all_of(kSchemeLayers, [](const SchemeLayer& layer) {
+static_assert(std::all_of(kSchemeLayers.begin(), kSchemeLayers.end(), [](const SchemeLayer& layer) {
   return HasRole(layer.over) && HasRole(layer.under);
 }));
 
@@ -131,7 +131,7 @@ constexpr bool EveryColourOfTheWindowAndThePageIsInTheTable() {
         (row.background && !InTable(*row.background)))
       return false;
   }
-  return std::ranges::all_of(kInkColours, InTable) && InTable(kBlankColour);
+  return std::all_of(kInkColours.begin(), kInkColours.end(), InTable) && InTable(kBlankColour);
 }
 static_assert(EveryColourOfTheWindowAndThePageIsInTheTable());
 
@@ -263,12 +263,14 @@ std::span<const SchemeLayer> SchemeLayers() {
 Colour InScheme(Scheme scheme, Colour colour) {
   if (scheme == Scheme::kLight)
     return colour;
-  const auto row = std::ranges::find(kSchemeColours, colour, &SchemeColour::light);
+  const auto row = std::find_if(kSchemeColours.begin(), kSchemeColours.end(),
+                                [colour](const SchemeColour& c) { return c.light == colour; });
   return row != kSchemeColours.end() ? row->dark : ReadableOnDarkPaper(colour);
 }
 
 Colour PageColourIn(Scheme scheme, std::string_view name) {
-  const auto page = std::ranges::find(kPageColours, name, &PageColour::name);
+  const auto page = std::find_if(kPageColours.begin(), kPageColours.end(),
+                                 [name](const PageColour& c) { return c.name == name; });
   return InScheme(scheme, page != kPageColours.end() ? page->colour : kBlack);
 }
 

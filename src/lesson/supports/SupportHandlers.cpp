@@ -11,12 +11,19 @@ void Form1::SetSupports(const Supports& supports) {
   if (ending_)
     return;
   const bool voiceTurnedOn = supports.voice && !supports_.voice;
+  const bool rubyTurned = supports.ruby != supports_.ruby;
   supports_ = supports;
   Furigana.SetPressed(supports_.ruby);
   ReadAloud.SetPressed(supports_.voice);
   ReadSlowly.SetPressed(supports_.slow);
   DarkScheme.SetPressed(supports_.dark);
   host_.SupportsChanged(supports_);
+  // With readings shown or taken away a few rows move (layout/RubyRoom.h):
+  // every control is shown anew where it now stands.
+  if (rubyTurned) {
+    for (std::size_t row = 0; row < kControlCount; ++row)
+      host_.ControlChanged(controls_.At(row));
+  }
   // Turned on, it first says what the plane shows.
   if (voiceTurnedOn)
     Say(SayPlane(state_, graphSlopeText_, graphInterceptText_));

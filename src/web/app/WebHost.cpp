@@ -10,6 +10,8 @@
 #include "lesson/app/Form1.h"
 #include "lesson/app/Notices.h"
 #include "lesson/app/Preparation.h"
+#include "lesson/supports/Ruby.h"
+#include "lesson/supports/Supports.h"
 #include "lesson/surface/Numeric.h"
 #include "web/Boundary.h"
 #include "web/input/DomInput.h"
@@ -42,6 +44,17 @@ int Whole(double v) {
 }
 
 }  // namespace
+
+std::string RunsText(std::string_view text) {
+  std::string runs;
+  bool read = false;
+  for (const RubyRun& run : RubyRuns(text)) {
+    read = read || !run.reading.empty();
+    ((runs += run.base) += kRunEnd) += run.reading;
+    runs += kRunEnd;
+  }
+  return read ? runs : std::string();
+}
 
 // UTF-8 takes at most three bytes for each UTF-16 unit a box holds.
 WebHost::WebHost(CanvasSurface& picture)
@@ -135,6 +148,8 @@ void WebHost::Run(const PageEvent& event) {
     form.Repaint();
   } else if (kind == kQuietEvent.id) {
     form.QuietIntervalEnded();
+  } else if (kind == kNoVoiceEvent.id) {
+    form.NoJapaneseVoice();
   } else if (kind == kLinkEvent.id) {
     form.Prepare(Preparation::FromQuery(Received<kLinkEvent>(numbers, texts).Text<"query">()));
   }
@@ -154,9 +169,13 @@ bool WebHost::SleepUntil(double deadlineMs) {
 }
 
 void WebHost::End() {
+  const std::string noticeRuns = RunsText(kEndedNotice);
+  const std::string restartRuns = RunsText(kRestartCaption);
   Record<kEnding> ending;
   ending.Set<"notice">(kEndedNotice);
   ending.Set<"restart">(kRestartCaption);
+  ending.Set<"noticeRuns">(noticeRuns.c_str());
+  ending.Set<"restartRuns">(restartRuns.c_str());
   web_end(ending.data());
 }
 
@@ -164,6 +183,7 @@ void WebHost::End() {
 // upright has them beneath the plane); the canvas has lost its picture at its
 // new size and is drawn afresh, and so are the layers of ink.
 void WebHost::FitChanged(const WindowFit&) {
+  shown_ = true;
   picture_.Repaint();
   PictureChanged();
   form_->InkLost();
@@ -216,7 +236,7 @@ void WebHost::PictureChanged() {
 }
 
 void WebHost::InkChanged(const InkUpdate& update) {
-  const std::vector<double> list = InkList(update);
+  const std::vector<double> list = InkList(update, picture_.SchemeShown());
   web_ink(list.data(), static_cast<int>(list.size()));
 }
 
@@ -232,8 +252,36 @@ void WebHost::StartQuietInterval(std::int32_t ms) {
   web_quiet_after(ms);
 }
 
-void WebHost::SupportsChanged(const Supports&) {}
+// A new scheme has the picture and the ink drawn afresh in its colours, as
+// a new fit does; the readings turned on or off, every control is shown anew
+// (a few stand lower while the readings are shown: Form1::ViewOf). Before
+// the first fit all is shown as the supports ask from the start.
+void WebHost::SupportsChanged(const Supports& supports) {
+  Record<kSupportsRecord> r;
+  r.Set<"ruby">(supports.ruby);
+  r.Set<"voice">(supports.voice);
+  r.Set<"slow">(supports.slow);
+  r.Set<"dark">(supports.dark);
+  web_supports(r.data());
+  const Scheme scheme = SchemeOf(supports);
+  if (scheme == picture_.SchemeShown())
+    return;
+  picture_.SetScheme(scheme);
+  if (shown_) {
+    picture_.Repaint();
+    PictureChanged();
+    form_->InkLost();
+  }
+}
 
-void WebHost::Speak(const std::vector<std::string>&, double) {}
+void WebHost::Speak(const std::vector<std::string>& sentences, double rate) {
+  std::string text;
+  for (const std::string& sentence : sentences)
+    (text += sentence) += kSentenceEnd;
+  Record<kSpeech> r;
+  r.Set<"sentences">(text.c_str());
+  r.Set<"rate">(rate);
+  web_speak(r.data());
+}
 
 }  // namespace lesson::web

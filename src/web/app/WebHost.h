@@ -7,6 +7,7 @@
 
 #include "lesson/app/Host.h"
 #include "lesson/layout/Arrangement.h"
+#include "lesson/supports/Palette.h"
 #include "web/input/EventQueue.h"
 
 namespace lesson {
@@ -16,6 +17,10 @@ class Form1;
 namespace lesson::web {
 
 class CanvasSurface;
+
+// A text's runs as a record's text field carries them (schema/Messages.h,
+// kRunEnd): "" where no run has a reading.
+std::string RunsText(std::string_view text);
 
 // What the lesson asks of the browser: its waits sleep through Asyncify and
 // run the input that arrives meanwhile, nested, as the desktop's waits do;
@@ -60,6 +65,9 @@ class WebHost final : public Host {
  private:
   void Pull();
   void Run(const PageEvent& event);
+  Scheme SchemeOf(const Supports& supports) const {
+    return supports.dark ? Scheme::kDark : Scheme::kLight;
+  }
 
   CanvasSurface& picture_;
   Form1* form_ = nullptr;
@@ -70,6 +78,7 @@ class WebHost final : public Host {
   std::vector<double> points_;
   // The events taken from the page that the lesson has yet to run.
   EventQueue queue_;
+  bool shown_ = false;  // a fit has been shown: the picture and the ink are on the page
 #ifdef LESSON_WEB_TESTING
   int runs_ = 0;  // runs of the queue in progress: the page's own, and one in each wait
 #endif

@@ -1,5 +1,6 @@
 // The lesson in the browser: the page loads this module and calls
-// lesson_start once, with the room it gives the lesson, then
+// lesson_start once, with the room it gives the lesson and the reading
+// supports its device keeps, then
 // lesson_run_input whenever input arrives while the lesson is idle. Every
 // other call goes from here to the page (Boundary.h).
 
@@ -9,6 +10,8 @@
 
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Form1.h"
+#include "lesson/supports/Palette.h"
+#include "lesson/supports/Supports.h"
 #include "web/Boundary.h"
 #include "web/app/WebHost.h"
 #include "web/schema/Messages.h"
@@ -18,8 +21,8 @@ namespace lesson::web {
 
 namespace {
 
-std::optional<double> Rgb(const std::optional<Colour>& c) {
-  return c ? std::optional<double>(c->Rgb()) : std::nullopt;
+std::optional<double> Rgb(const std::optional<Colour>& c, Scheme scheme = Scheme::kLight) {
+  return c ? std::optional<double>(InScheme(scheme, *c).Rgb()) : std::nullopt;
 }
 
 // Display lists and texts go to the page's canvas.
@@ -51,6 +54,7 @@ void BuildPage(const Form1& form) {
     // The texts stay until the page has taken the record.
     const std::string name = control.Name();
     const std::string accessibleName(control.AccessibleName());
+    const std::string runs = RunsText(c.text);
     Record<kControl> r;
     r.Set<"row">(static_cast<double>(row));
     r.Set<"kind">(static_cast<double>(c.kind));
@@ -62,6 +66,10 @@ void BuildPage(const Form1& form) {
     r.Set<"description">(control.Description().c_str());
     r.Set<"maxLength">(c.kind == ControlKind::kTextBox ? double{kBoxMaxLength} : 0.0);
     r.Set<"swatch">(Rgb(SwatchOf(c.id)));
+    r.Set<"darkTextColour">(Rgb(c.textColour, Scheme::kDark));
+    r.Set<"darkBackground">(Rgb(c.background, Scheme::kDark));
+    r.Set<"darkSwatch">(Rgb(SwatchOf(c.id), Scheme::kDark));
+    r.Set<"runs">(runs.empty() ? nullptr : runs.c_str());
     web_add_control(r.data());
   }
 }
@@ -72,13 +80,21 @@ void BuildPage(const Form1& form) {
 
 extern "C" {
 
-EMSCRIPTEN_KEEPALIVE void lesson_start(double width, double height) {
+// stored: the supports the device keeps, one bit each in the order of
+// kSupportNames, or -1 where it keeps none.
+EMSCRIPTEN_KEEPALIVE void lesson_start(double width, double height, int stored) {
   using lesson::web::page;
   if (page != nullptr)
     return;
   page = new lesson::web::PageLesson;
   page->host.Bind(page->form);
   lesson::web::BuildPage(page->form);
+  if (stored >= 0) {
+    lesson::Supports supports;
+    for (std::size_t i = 0; i < lesson::kSupportNames.size(); ++i)
+      lesson::SupportAt(supports, i) = ((static_cast<unsigned>(stored) >> i) & 1U) != 0;
+    page->form.SetSupports(supports);
+  }
   page->host.Start(width, height);
 #ifdef LESSON_WEB_TESTING
   web_test_started();

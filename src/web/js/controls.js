@@ -2,7 +2,8 @@
 // row a record of the schema, read by its fields' names). How they show the
 // lesson's views is views.js's; what the pupil does to them, input.js's.
 mergeInto(LibraryManager.library, {
-  $LessonControls__deps: ['$LessonInput', '$LessonCanvas', '$LessonInk', '$LessonContract'],
+  $LessonControls__deps: ['$LessonInput', '$LessonCanvas', '$LessonInk', '$LessonContract',
+                           '$LessonSupports'],
   $LessonControls: {
     controls: [],            // by row of the control table
     planeDescription: null,  // the live region of the plane's description
@@ -30,6 +31,9 @@ mergeInto(LibraryManager.library, {
       const b = document.createElement('button');
       b.type = 'button';
       b.textContent = c.text;
+      LessonSupports.caption(b.firstChild, c.runs);
+      if (c.row === LessonContract.Supports.readAloud)
+        LessonSupports.unlock(b);
       LessonInput.button(b, c.row);
       return b;
     },
@@ -41,8 +45,8 @@ mergeInto(LibraryManager.library, {
       if (c.swatch !== null) {
         const swatch = document.createElement('span');
         swatch.className = 'swatch';
-        swatch.style.backgroundColor = LessonCanvas.colour(c.swatch);
         b.append(swatch);
+        control.swatch = swatch;
       }
       control.showChecked = (pressed) => b.setAttribute('aria-pressed', String(pressed));
       return b;
@@ -54,7 +58,9 @@ mergeInto(LibraryManager.library, {
       input.type = 'checkbox';
       input.id = c.name + '-box';  // what its hit area stands for
       LessonInput.checkBox(input, c.row);
-      box.append(input, document.createTextNode(c.text));
+      const text = document.createTextNode(c.text);
+      box.append(input, text);
+      LessonSupports.caption(text, c.runs);
       return box;
     },
 
@@ -66,11 +72,13 @@ mergeInto(LibraryManager.library, {
         l.setAttribute('role', 'note');
       if (c.accessibleName === c.text) {
         l.textContent = c.text;
+        LessonSupports.caption(l.firstChild, c.runs);
         return l;
       }
       // The text as it stands, read under the name it stands for.
       const shown = document.createElement('span');
       shown.textContent = c.text;
+      LessonSupports.caption(shown.firstChild, c.runs);
       shown.setAttribute('aria-hidden', 'true');
       const name = document.createElement('span');
       name.className = 'unseen';
@@ -105,10 +113,8 @@ mergeInto(LibraryManager.library, {
       element.classList.add('control');
       if (c.kind === Kind.label)
         element.classList.add('behind');
-      if (c.textColour !== null)
-        element.style.color = LessonCanvas.colour(c.textColour);
-      if (c.background !== null)
-        element.style.backgroundColor = LessonCanvas.colour(c.background);
+      // Its colours of the control table, as the scheme shows them.
+      LessonSupports.colours(element, control.swatch, c);
       const focusable = element.querySelector('input') || element;
       if (c.kind !== Kind.label)
         focusable.setAttribute('aria-label', c.accessibleName);

@@ -29,7 +29,7 @@ mergeInto(LibraryManager.library, {
   // An installed app's window closes; a tab cannot be closed by its page, so
   // there every control is disabled and the page says that the lesson has
   // ended, with one button to start afresh.
-  web_end__deps: ['$LessonEnd', '$LessonQueue', '$LessonContract'],
+  web_end__deps: ['$LessonEnd', '$LessonQueue', '$LessonContract', '$LessonSupports'],
   web_end: function (ending) {
     LessonQueue.guard('end', () => {
       const texts = LessonContract.read(LessonContract.Record.ending, ending >> 3);
@@ -40,7 +40,8 @@ mergeInto(LibraryManager.library, {
         window.close();
       setTimeout(() => {
         if (!window.closed)
-          Module['lessonNotice'].ended(texts.notice, texts.restart);
+          Module['lessonNotice'].ended(texts.notice, texts.restart,
+            [texts.noticeRuns, texts.restartRuns].map((r) => (r ? LessonSupports.runs(r) : null)));
       }, 0);
     });
   },

@@ -8,7 +8,7 @@
 // the browser reported it; the lesson decides what it means, merging a
 // pointer's moves included (app/WebHost.cpp).
 mergeInto(LibraryManager.library, {
-  $LessonQueue__deps: ['$LessonContract'],
+  $LessonQueue__deps: ['$LessonContract', '$LessonSupports'],
   // The page starts the lesson through the module: module.startLesson().
   $LessonQueue__postset: "Module['startLesson'] = LessonQueue.start;",
   $LessonQueue: {
@@ -30,7 +30,8 @@ mergeInto(LibraryManager.library, {
       }
     },
 
-    // Starts the lesson in the room the page gives it: it builds the page's
+    // Starts the lesson in the room the page gives it, with the reading
+    // supports the device keeps: it builds the page's
     // window at the scale that fits, so that the page is laid out and the
     // plane drawn once. Input that comes meanwhile waits in the queue. Then
     // the example a link prepares (the query of the page's address) is set
@@ -38,7 +39,7 @@ mergeInto(LibraryManager.library, {
     start: function (query) {
       LessonQueue.busy = true;
       try {
-        _lesson_start(window.innerWidth, window.innerHeight);
+        _lesson_start(window.innerWidth, window.innerHeight, LessonSupports.stored());
       } catch (e) {
         LessonQueue.fault('start: ' + e);
         return false;

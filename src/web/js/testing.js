@@ -8,6 +8,8 @@
 //   busy()            the lesson runs: a handler, or an animation's wait
 //   deepestWait       the most waits in progress at which the lesson took an
 //                     event, once trackWaits() has been called
+//   waits             when each wait the lesson began was to end (performance.now()
+//                     milliseconds), once recordWaits() has been called
 //   post(kind, event, points)
 //                     queues a raw event, an object by its fields' names, as
 //                     the page's listeners do; Kind numbers the kinds by name
@@ -48,6 +50,14 @@ mergeInto(LibraryManager.library, {
         if (event)
           LessonTest.deepestWait = Math.max(LessonTest.deepestWait, _lesson_waits());
         return event;
+      };
+    },
+    waits: [],
+    recordWaits: function () {
+      const sleep = LessonQueue.sleep;
+      LessonQueue.sleep = function (ms, wakeUp) {
+        LessonTest.waits.push(performance.now() + ms);
+        sleep(ms, wakeUp);
       };
     },
     see: null,

@@ -2,9 +2,25 @@
 // met (for a teacher's browser console, and the tests), the notice that the
 // lesson has ended, and the notice where the lesson cannot run or go on.
 // Loaded before everything else, so that it can speak when nothing else
-// does.
+// does: it shows the page with the readings and in the scheme the device
+// keeps (the lesson's own supports follow as it starts).
 'use strict';
 window.lessonNotice = (function () {
+  (function kept() {
+    const { key, on } = window.lessonPage.supports;
+    let text = null;
+    try {
+      text = window.localStorage.getItem(key);
+    } catch (e) {
+      text = null;
+    }
+    const supports = new URLSearchParams(text || '');
+    const root = document.documentElement.classList;
+    root.toggle('ruby', supports.get('ruby') === on);
+    root.toggle('dark', text === null ? window.matchMedia('(prefers-contrast: more)').matches
+                                      : supports.get('dark') === on);
+  })();
+
   const problems = [];
   const record = (what) => {
     problems.push(String(what));
@@ -26,6 +42,23 @@ window.lessonNotice = (function () {
     again.focus();
   }
 
+  // An element's text with each reading over its base, shown while the
+  // readings are (style.css); a screen reader reads the bases alone.
+  function withReadings(element, runs) {
+    if (!runs)
+      return;
+    element.replaceChildren(...runs.map((run) => {
+      if (!run.reading)
+        return run.base;
+      const ruby = document.createElement('ruby');
+      const rt = document.createElement('rt');
+      rt.textContent = run.reading;
+      rt.setAttribute('aria-hidden', 'true');
+      ruby.append(rt, run.base);
+      return ruby;
+    }));
+  }
+
   let failed = false;
   return {
     problems: problems,
@@ -41,15 +74,23 @@ window.lessonNotice = (function () {
       failed = true;
       const box = document.getElementById('failure');
       const texts = document.getElementById('notice-' + kind).content.cloneNode(true);
+      if (document.documentElement.classList.contains('ruby')) {
+        for (const line of texts.querySelectorAll('[data-runs]'))
+          withReadings(line, JSON.parse(line.dataset.runs).map(([base, reading]) => ({ base, reading })));
+      }
       show(box, texts.children, box.dataset.reload);
       document.documentElement.dataset.lesson = 'failed';
     },
-    // 終了 in a tab, which its page cannot close.
-    ended: function (text, caption) {
+    // 終了 in a tab, which its page cannot close: runs, the notice's and
+    // the caption's with their readings ([{base, reading}, ...] or null).
+    ended: function (text, caption, runs) {
       const line = document.createElement('p');
       line.id = 'ended-notice';
       line.textContent = text;
-      show(document.getElementById('ended'), [line], caption);
+      withReadings(line, runs && runs.shift());
+      const box = document.getElementById('ended');
+      show(box, [line], caption);
+      withReadings(box.querySelector('button'), runs && runs.shift());
     },
   };
 })();

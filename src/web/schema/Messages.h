@@ -3,6 +3,7 @@
 #include <array>
 #include <span>
 
+#include "lesson/supports/Supports.h"
 #include "web/schema/Schema.h"
 
 namespace lesson::web {
@@ -55,7 +56,9 @@ inline constexpr std::array kInkOps{&kInkRedrawOp, &kInkFinishedOp, &kInkActiveO
 // --- The controls ----------------------------------------------------------------
 // One control of the control table, by its row (tab order). Colours are
 // 0xRRGGBB or nothing for the page's own (swatch: the colour a pen colour's
-// button shows); maxLength: the characters a text box takes (0 for others).
+// button shows), each also as the dark scheme shows it; maxLength: the
+// characters a text box takes (0 for others); runs: the text's runs with
+// their readings (RubyText), nothing where no run has one.
 inline constexpr Field kControlFields[] = {{"row"},
                                            {"kind"},
                                            {"name", kText},
@@ -65,7 +68,11 @@ inline constexpr Field kControlFields[] = {{"row"},
                                            {"accessibleName", kText},
                                            {"description", kText},
                                            {"maxLength"},
-                                           {"swatch", kMaybe}};
+                                           {"swatch", kMaybe},
+                                           {"darkTextColour", kMaybe},
+                                           {"darkBackground", kMaybe},
+                                           {"darkSwatch", kMaybe},
+                                           {"runs", kText}};
 inline constexpr Message kControl{"control", 0, kControlFields};
 // A control's model as it now stands, placed and scaled to the page's room:
 // its box, its hit area (where a tap lands on it; nothing where it has
@@ -91,9 +98,27 @@ inline constexpr Field kViewFields[] = {{"row"},
 inline constexpr Message kView{"view", 0, kViewFields};
 // The program ends: the notice, and the caption of the button that starts
 // afresh.
-inline constexpr Field kEndingFields[] = {{"notice", kText}, {"restart", kText}};
+inline constexpr Field kEndingFields[] = {
+    {"notice", kText}, {"restart", kText}, {"noticeRuns", kText}, {"restartRuns", kText}};
 inline constexpr Message kEnding{"ending", 0, kEndingFields};
-inline constexpr std::array kRecords{&kControl, &kView, &kEnding};
+// The reading supports in force, by their names (kSupportNames): the page
+// keeps them for its device and shows the readings and the scheme.
+inline constexpr Field kSupportsFields[] = {{kSupportNames[0], kFlag},
+                                            {kSupportNames[1], kFlag},
+                                            {kSupportNames[2], kFlag},
+                                            {kSupportNames[3], kFlag}};
+static_assert(std::size(kSupportsFields) == kSupportNames.size());
+inline constexpr Message kSupportsRecord{"supports", 0, kSupportsFields};
+// Sentences to say, one after another (each ended by kSentenceEnd), at rate
+// times the voice's own pace.
+inline constexpr Field kSpeechFields[] = {{"sentences", kText}, {"rate"}};
+inline constexpr Message kSpeech{"speech", 0, kSpeechFields};
+inline constexpr std::array kRecords{&kControl, &kView, &kEnding, &kSupportsRecord, &kSpeech};
+
+// A text's runs as a text field carries them: each run's base, then its
+// reading (empty for none), each ended by kRunEnd.
+inline constexpr char kRunEnd = '\x1f';
+inline constexpr char kSentenceEnd = '\n';
 
 // --- The pupil's input, as the browser reports it (input/DomInput.h maps it) ------
 inline constexpr Field kRowFields[] = {{"row"}};
@@ -137,10 +162,12 @@ inline constexpr Message kQuietEvent{"quiet", 10, {}};
 inline constexpr Message kLinkEvent{"link", 11, kLinkFields};
 // The page is shown at a new pixel ratio in the same room.
 inline constexpr Message kRepaintEvent{"repaint", 12, {}};
-inline constexpr std::array kEvents{&kClickEvent,          &kKeyEvent,      &kInputEvent,
-                                    &kCompositionEndEvent, &kToggleEvent,   &kFocusEvent,
-                                    &kPointerEvent,        &kPlaneKeyEvent, &kResizeEvent,
-                                    &kQuietEvent,          &kLinkEvent,     &kRepaintEvent};
+// The device has no Japanese voice to read aloud with.
+inline constexpr Message kNoVoiceEvent{"noVoice", 13, {}};
+inline constexpr std::array kEvents{
+    &kClickEvent, &kKeyEvent,     &kInputEvent,    &kCompositionEndEvent, &kToggleEvent,
+    &kFocusEvent, &kPointerEvent, &kPlaneKeyEvent, &kResizeEvent,         &kQuietEvent,
+    &kLinkEvent,  &kRepaintEvent, &kNoVoiceEvent};
 
 // Each family's numbers run from 1 in the order listed, so that the page
 // can look them up by number.

@@ -28,7 +28,7 @@ void CanvasSurface::Flush() {
 
 void CanvasSurface::Blank() {
   Record<kClearOp> clear;
-  clear.Set<"colour">(double{kBlankColour.Rgb()});
+  clear.Set<"colour">(Shown(kBlankColour));
   clear.AppendTo(ops_);
 }
 
@@ -50,7 +50,7 @@ void CanvasSurface::Save(std::size_t slot) {
 
 void CanvasSurface::Paint(std::span<const Mark> marks) {
   for (const Mark& m : marks) {
-    const double colour = m.colour.Rgb();
+    const double colour = Shown(m.colour);
     const Segment& s = m.segment;
     if (m.isText) {
       Record<kTextOp> text;

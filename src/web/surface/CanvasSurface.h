@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "lesson/supports/Palette.h"
 #include "lesson/surface/DisplayList.h"
 #include "web/schema/Messages.h"
 
@@ -40,6 +41,11 @@ class CanvasSurface final : private Raster, public ListSurface {
     ops_.clear();
     List().Repaint();
   }
+  // Every colour the list writes is shown as the scheme has it; the lesson
+  // draws in its own colours whatever the scheme. A new scheme takes a
+  // repaint to reach what is drawn already.
+  void SetScheme(Scheme scheme) { scheme_ = scheme; }
+  Scheme SchemeShown() const { return scheme_; }
 
  protected:
   // The canvas measures texts itself; a text is taken as wide as any glyph
@@ -53,7 +59,10 @@ class CanvasSurface final : private Raster, public ListSurface {
   void Paint(std::span<const Mark> marks) override;
   int TextId(const std::string& text);
 
+  double Shown(Colour colour) const { return InScheme(scheme_, colour).Rgb(); }
+
   DisplaySink& sink_;
+  Scheme scheme_ = Scheme::kLight;
   std::vector<double> ops_;
   std::unordered_map<std::string, int> texts_;
 };

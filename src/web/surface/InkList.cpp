@@ -13,9 +13,9 @@ void Point(std::vector<double>& list, const InkPoint& to) {
 }
 
 template <const Message& Begin>
-void Path(std::vector<double>& list, const InkPath& path) {
+void Path(std::vector<double>& list, const InkPath& path, Scheme scheme) {
   Record<Begin> begin;
-  begin.template Set<"colour">(static_cast<double>(path.colour.Rgb()));
+  begin.template Set<"colour">(static_cast<double>(InScheme(scheme, path.colour).Rgb()));
   begin.template Set<"width">(static_cast<double>(path.width));
   begin.AppendTo(list);
   for (const PathOp& op : path.ops) {
@@ -42,14 +42,14 @@ void Path(std::vector<double>& list, const InkPath& path) {
 
 }  // namespace
 
-std::vector<double> InkList(const InkUpdate& update) {
+std::vector<double> InkList(const InkUpdate& update, Scheme scheme) {
   std::vector<double> list;
   if (update.redraw)
     Record<kInkRedrawOp>().AppendTo(list);
   for (const InkPath& path : update.finished)
-    Path<kInkFinishedOp>(list, path);
+    Path<kInkFinishedOp>(list, path, scheme);
   if (update.active)
-    Path<kInkActiveOp>(list, *update.active);
+    Path<kInkActiveOp>(list, *update.active, scheme);
   return list;
 }
 

@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <span>
 
+#include "lesson/access/SpeechTexts.h"
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Notices.h"
+#include "lesson/app/Preparation.h"
 #include "lesson/plane/PlaneTexts.h"
 #include "web/schema/Messages.h"
 
@@ -141,6 +143,21 @@ constexpr const char* kPacking = R"(
     },
 )";
 
+// The reading supports: their names in the order of the record's fields and
+// of the bits lesson_start takes, where the device keeps them, the row of
+// 読み上げ with what it says where the device has no Japanese voice, and how
+// a text field carries runs and sentences.
+std::string SupportsContract() {
+  std::string names;
+  for (std::string_view name : kSupportNames)
+    names += (names.empty() ? "" : ", ") + Quoted(name);
+  return "    Supports: {names: [" + names + "], key: " + Quoted(kSupportsKey) +
+         ", readAloud: " + std::to_string(RowOf(ControlId::kReadAloud)) +
+         ", noVoice: " + Quoted(kNoJapaneseVoice) + ", runEnd: " + Quoted(std::string(1, kRunEnd)) +
+         ", sentenceEnd: " + Quoted(std::string(1, kSentenceEnd)) + ", on: " + Quoted(kSettingOn) +
+         ", off: " + Quoted(kSettingOff) + "},\n";
+}
+
 }  // namespace
 
 std::string Quoted(std::string_view text) {
@@ -194,7 +211,7 @@ std::string Contract() {
          ",\n    ControlKind: " + kinds +
          ",\n    // The notices the page shows, by kind.\n"
          "    NoticeKind: " +
-         notices + "," + kPacking + "  },\n});\n";
+         notices + ",\n" + SupportsContract() + kPacking + "  },\n});\n";
 }
 
 }  // namespace lesson::web

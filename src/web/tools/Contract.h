@@ -13,6 +13,10 @@ namespace lesson::web {
 // page's face and the plane's side.
 std::string Contract();
 
+// Where the page keeps the reading supports on its device (localStorage),
+// as a query of their names: "ruby=1&voice=0&slow=0&dark=1".
+inline constexpr std::string_view kSupportsKey = "lesson-supports";
+
 // A JSON (and JavaScript) string: quotes, backslashes and control
 // characters escaped.
 std::string Quoted(std::string_view text);

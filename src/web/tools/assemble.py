@@ -146,15 +146,26 @@ def write_font_licence(path, face_name):
         encoding="utf-8")
 
 
+def with_readings(text, runs):
+    """A notice's paragraph: its text, and its runs with their readings
+    where it has any, which page/notice.js shows while the page shows
+    readings."""
+    if not runs:
+        return "<p>%s</p>" % html.escape(text)
+    return "<p data-runs=\"%s\">%s</p>" % (html.escape(json.dumps(runs, ensure_ascii=False)),
+                                            html.escape(text))
+
+
 def notices(texts):
     """The page's notices, in the page from the start: a template of texts for
     each thing that can keep the lesson from running, and the text for a
     browser that runs no script."""
     texts = texts["notices"]
     templates = "".join(
-        '<template id="notice-%s"><p>%s</p><p>%s</p></template>\n'
-        % (kind, html.escape(what), html.escape(advice))
-        for kind, value in texts.items() if isinstance(value, list) for what, advice in [value])
+        '<template id="notice-%s">%s%s</template>\n'
+        % (kind, with_readings(what, what_runs), with_readings(advice, advice_runs))
+        for kind, value in texts.items() if isinstance(value, list)
+        for what, advice, what_runs, advice_runs in [value])
     return {"@RELOAD@": html.escape(texts["reload"]), "@NOTICES@\n": templates,
             "@NOSCRIPT@": html.escape(texts["noscript"])}
 
@@ -179,10 +190,13 @@ def head(texts, title, stylesheet):
 
 
 def shared_style(texts):
-    """page.css led by the core's faces and colours as custom properties."""
+    """page.css led by the core's faces and colours as custom properties, in
+    the light scheme and, on a root of the class dark, the dark one."""
     properties = "".join("  --%s: %s;\n" % item for item in texts["properties"].items())
+    dark = "".join("  --%s: %s;\n" % item for item in texts["darkProperties"].items())
     return ("/* The lesson core's faces and colours (web/tools/page_texts.cpp). */\n"
-            ":root {\n%s}\n\n%s" % (properties, (PAGE / SHARED_STYLE).read_text(encoding="utf-8")))
+            ":root {\n%s}\n\nhtml.dark {\n%s}\n\n%s"
+            % (properties, dark, (PAGE / SHARED_STYLE).read_text(encoding="utf-8")))
 
 
 def style(page, faces):
@@ -269,11 +283,11 @@ def teacher_page(texts, build, out):
     teacher = texts["teacher"]
     page = page.replace("@HEAD@\n", head(texts, "%s - %s" % (teacher["title"], teacher["program"]),
                                          "teacher.css"))
-    for setting, choices in texts["teacherChoices"].items():
-        page = page.replace("@CHOICES-%s@\n" % setting, "".join(
+    for group, choices in texts["teacherChoices"].items():
+        page = page.replace("@CHOICES-%s@\n" % group, "".join(
             '<label%s><input type="%s" id="%s" name="%s" value="%s"%s>%s</label>\n'
             % (' class="after-draw"' if c["afterDraw"] else "", c["type"], c["id"],
-               html.escape(setting), html.escape(c["value"]), " checked" if c["checked"] else "",
+               html.escape(c["name"]), html.escape(c["value"]), " checked" if c["checked"] else "",
                html.escape(c["caption"])) for c in choices))
     for key, text in teacher.items():
         page = page.replace("@%s@" % key, html.escape(text))

@@ -3,15 +3,18 @@
 //   page_texts.json  the page's texts and colours: {"caption", "colour" (the
 //                    window's background, #rrggbb), "faces" (the names of the
 //                    faces the pages ship), "properties" (the CSS custom
-//                    properties of both pages' style, by name), "constants"
+//                    properties of both pages' style, by name),
+//                    "darkProperties" (the colours among them in the dark
+//                    scheme), "constants"
 //                    (window.lessonPage of the pages' scripts), "manifest" (the web
 //                    app's, less its icons and files), "notices" ({"noscript",
-//                    "reload", "<kind>": [what, advice]}), "glyphs" (every
+//                    "reload", "<kind>": [what, advice, their runs with
+//                    readings: [[base, reading], ...] or null]}), "glyphs" (every
 //                    character the window and the plane can show, for the
 //                    subset of the font that the pages ship), "teacher" (the
 //                    teacher's page's texts by the keys of its template),
-//                    "teacherChoices" (its choices of a size and of the
-//                    constructions, by their setting)}
+//                    "teacherChoices" (its choices of a size, of the
+//                    constructions and of the reading supports, by group)}
 //   contract.js      what the page's JavaScript shares with the C++: the
 //                    boundary's messages and their packing (Contract.h)
 // Built by CMake with the lesson and run by node as the lesson is built.
@@ -22,12 +25,16 @@
 #include <string_view>
 #include <utility>
 
+#include "lesson/access/SpeechTexts.h"
 #include "lesson/app/ControlTable.h"
 #include "lesson/app/Notices.h"
 #include "lesson/app/PageLook.h"
 #include "lesson/app/Preparation.h"
 #include "lesson/app/TeacherTexts.h"
 #include "lesson/plane/PlaneTexts.h"
+#include "lesson/supports/Palette.h"
+#include "lesson/supports/Ruby.h"
+#include "lesson/supports/Supports.h"
 #include "web/tools/Contract.h"
 
 namespace {
@@ -86,6 +93,7 @@ void ForEachTeacherText(F f) {
 // drawn). Its element's id is the setting's name and its value in small
 // letters ("size-2", "aux-c").
 struct TeacherChoice {
+  std::string_view group;  // the choices shown together
   std::string_view setting;
   std::string value;
   std::string_view caption;
@@ -97,29 +105,37 @@ struct TeacherChoice {
 template <typename F>
 void ForEachTeacherChoice(F f) {
   for (std::size_t i = 0; i < kSizeButtons.size(); ++i)
-    f(TeacherChoice{kSettingNames.front(), std::to_string(i + 1), ControlCaption(kSizeButtons[i]),
-                    true, i == kStartingSizeButton, false});
+    f(TeacherChoice{kSettingNames.front(), kSettingNames.front(), std::to_string(i + 1),
+                    ControlCaption(kSizeButtons[i]), true, i == kStartingSizeButton, false});
   for (const Construction& c : kConstructions)
-    f(TeacherChoice{kSettingNames.back(), std::string(1, c.letter), ControlCaption(c.button), false,
-                    false, true});
+    f(TeacherChoice{kSettingNames.back(), kSettingNames.back(), std::string(1, c.letter),
+                    ControlCaption(c.button), false, false, true});
+  // The reading supports, each a setting of its own, under their toggles'
+  // captions.
+  constexpr ControlId kSupportToggles[] = {ControlId::kFurigana, ControlId::kReadAloud,
+                                           ControlId::kReadSlowly, ControlId::kDarkScheme};
+  static_assert(std::size(kSupportToggles) == kSupportNames.size());
+  for (std::size_t i = 0; i < kSupportNames.size(); ++i)
+    f(TeacherChoice{"supports", kSupportNames[i], std::string(kSettingOn),
+                    ControlCaption(kSupportToggles[i]), false, false, false});
 }
 
-// The choices by their setting: {"size": [{"id", "value", "caption",
-// "type", "checked", "afterDraw"}, ...], "aux": [...]}.
+// The choices by their group: {"size": [{"id", "name", "value", "caption",
+// "type", "checked", "afterDraw"}, ...], "aux": [...], "supports": [...]}.
 std::string TeacherChoices() {
   std::string json;
-  std::string_view setting;
-  ForEachTeacherChoice([&json, &setting](const TeacherChoice& c) {
-    if (c.setting != setting)
-      json += std::string(json.empty() ? "{" : "], ") + Quoted(c.setting) + ": [";
+  std::string_view group;
+  ForEachTeacherChoice([&json, &group](const TeacherChoice& c) {
+    if (c.group != group)
+      json += std::string(json.empty() ? "{" : "], ") + Quoted(c.group) + ": [";
     else
       json += ", ";
-    setting = c.setting;
+    group = c.group;
     std::string id = std::string(c.setting) + "-" + c.value;
     for (char& ch : id)
       ch = ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-    json += "{\"id\": " + Quoted(id) + ", \"value\": " + Quoted(c.value) +
-            ", \"caption\": " + Quoted(c.caption) +
+    json += "{\"id\": " + Quoted(id) + ", \"name\": " + Quoted(c.setting) +
+            ", \"value\": " + Quoted(c.value) + ", \"caption\": " + Quoted(c.caption) +
             ", \"type\": " + Quoted(c.exclusive ? "radio" : "checkbox") +
             ", \"checked\": " + (c.checked ? "true" : "false") +
             ", \"afterDraw\": " + (c.afterDraw ? "true" : "false") + "}";
@@ -140,7 +156,11 @@ std::string Glyphs() {
     all += std::string(n.notice.what) + n.notice.advice;
   for (const ControlRow& control : kControls)
     all += control.text;
-  return all;
+  // The readings over the kanji, and what the page says where it has no
+  // Japanese voice.
+  for (std::string_view annotated : AnnotatedTexts())
+    all += annotated;
+  return all + kNoJapaneseVoice;
 }
 
 // The teacher's page has a subset of its own: a face's subset lays out its
@@ -193,6 +213,31 @@ std::string Css(const PageColour& c) {
   return text;
 }
 
+// The page's colours as the dark scheme shows them, by the same names: the
+// pages' root takes them with the class "dark".
+std::string DarkProperties() {
+  std::string properties;
+  for (const PageColour& c : kPageColours) {
+    PageColour dark = c;
+    dark.colour = PageColourIn(Scheme::kDark, c.name);
+    properties +=
+        std::string(properties.empty() ? "{" : ", ") + Quoted(c.name) + ": " + Quoted(Css(dark));
+  }
+  return properties + "}";
+}
+
+// A text's runs as [[base, reading], ...]: null where no run has a reading.
+std::string Runs(std::string_view text) {
+  std::string json;
+  bool read = false;
+  for (const RubyRun& run : RubyRuns(text)) {
+    read = read || !run.reading.empty();
+    json += std::string(json.empty() ? "[" : ", ") + "[" + Quoted(run.base) + ", " +
+            Quoted(run.reading) + "]";
+  }
+  return read ? json + "]" : "null";
+}
+
 std::string FaceList(const char* face) {
   return Quoted(face) + ", sans-serif";
 }
@@ -227,8 +272,12 @@ std::string ScriptConstants() {
   for (const PageColour& c : kPageColours)
     colours += std::string(colours.empty() ? "" : ", ") + Quoted(CamelCase(c.name)) + ": " +
                Quoted(Css(c));
+  std::string names;
+  for (std::string_view name : kSupportNames)
+    names += std::string(names.empty() ? "" : ", ") + Quoted(name);
   return "{\"fontsBeforeStart\": [" + fonts + "], \"notice\": {" + notices + "}, \"colour\": {" +
-         colours + "}}";
+         colours + "}, \"supports\": {\"key\": " + Quoted(web::kSupportsKey) + ", \"names\": [" +
+         names + "], \"on\": " + Quoted(kSettingOn) + "}}";
 }
 
 std::string PageTexts() {
@@ -237,11 +286,13 @@ std::string PageTexts() {
       "{\"noscript\": " + Quoted(kNoScriptNotice) + ", \"reload\": " + Quoted(kReloadCaption);
   for (const NamedNotice& n : kNotices)
     notices += ", " + Quoted(n.kind) + ": [" + Quoted(n.notice.what) + ", " +
-               Quoted(n.notice.advice) + "]";
+               Quoted(n.notice.advice) + ", " + Runs(n.notice.what) + ", " + Runs(n.notice.advice) +
+               "]";
   notices += "}";
   return "{\"caption\": " + Quoted(kCaption) + ",\n \"colour\": " + colour +
          ",\n \"faces\": {\"page\": " + Quoted(kPageFace) + ", \"unseen\": " + Quoted(kUnseenFace) +
-         "},\n \"properties\": " + StyleProperties() + ",\n \"constants\": " + ScriptConstants() +
+         "},\n \"properties\": " + StyleProperties() +
+         ",\n \"darkProperties\": " + DarkProperties() + ",\n \"constants\": " + ScriptConstants() +
          ",\n \"manifest\": {\"name\": " + Quoted(kProgramName) +
          ", \"short_name\": " + Quoted(kShortName) +
          ", \"lang\": \"ja\", \"dir\": \"ltr\", \"start_url\": \"./\", \"scope\": \"./\", "

@@ -95,8 +95,10 @@ class SupportsTest : public QObject {
                  Arranged(arrangement, row, ModelView(c).place).top + RubyRoomOf(arrangement, row));
       }
     }
+    const int notices = l.host.controlNotices;
     l.Click(f.Furigana);
     QCOMPARE(l.host.supports.back(), (Supports{.dark = true}));
+    QVERIFY(l.host.controlNotices >= notices + int(kControlCount));  // every row shown anew
     QCOMPARE(f.ViewOf(f.Label3).place,
              Arranged(f.Fit().arrangement, f.Label3.Row(), ModelView(f.Label3).place));
     f.NoJapaneseVoice();
