@@ -21,9 +21,21 @@ from test_link import by_hand
 EXAMPLES = {
     "large plane": (dict(size=2, a="2/3", b="-1", quick=False, aux="C"),
                     "size=3&a=2/3&b=-1&draw=1&aux=C"),
-    "quick": (dict(size=None, a="-3/2", b="2", quick=True, aux="A"),
-              "size=2&a=-3/2&b=2&quick=1&draw=1&aux=A"),
+    "quick, both constructions": (dict(size=None, a="-3/2", b="2", quick=True, aux="AC"),
+                                  "size=2&a=-3/2&b=2&quick=1&draw=1&aux=AC"),
 }
+# Why a value is left out, one of each reason, as the lesson reads the value.
+REASONS = [("a", "abc", "数になっていません。"), ("a", "2x", "数のあとに、読めない文字があります。"),
+           ("b", "1e39", "数が大きすぎます。"), ("a", "/2", "分子が数になっていません。"),
+           ("a", "2x/3", "分子のあとに、読めない文字があります。"),
+           ("a", "2//3", "分母が数になっていません。"),
+           ("a", "1/2/3", "分母のあとに、読めない文字があります。"),
+           ("a", "1/0", "分母は、0 でない -32768 から 32767 までの整数にしてください。"),
+           ("b", "1/2", "ｂは分数にできません。")]
+LOCAL = ("このアドレスは、この端末の中でしか開けません。"
+         "生徒に配るときは、学校のサーバーのアドレスでこのページを開いてください。")
+TOO_LONG = ("リンクが長すぎて、教室のうしろから読める２次元コードになりません。"
+            "ａやｂを短くしてください。")
 HOSTILE = '<img src=x onerror="window.injected=1">'
 
 
@@ -110,4 +122,22 @@ def test_values_the_lesson_cannot_read(page, server):
     shows(page, server.url + "?size=2&b=1&draw=1")
     assert page.js(marked) == [["true", True], [None, False]]
     decodes_to(page, server.url + "?size=2&b=1&draw=1")
+    assert page.problems() == []
+
+
+def test_reasons_and_notes(page, server):
+    """Each reason a value is left out, as the lesson gives it; the note at
+    the computer's own address (the tests' 127.0.0.1) beside the code; a
+    link too long for a code read from the back row drawn as none, with its
+    note."""
+    note = "document.getElementById('code-note').textContent === %s"
+    open_teacher(page, server.url + "teacher.html")
+    page.wait(note % json.dumps(LOCAL))
+    for name, value, reason in REASONS:
+        page.enter(name, value)
+        page.wait("document.getElementById('%s-reason').textContent.startsWith(%s)"
+                  % (name, json.dumps(reason)))
+        page.enter(name, "")
+    page.enter("a", "0." + "1" * 250)
+    page.wait((note % json.dumps(TOO_LONG)) + " && document.getElementById('code').hidden")
     assert page.problems() == []

@@ -63,11 +63,14 @@
       box.disabled = !draw.checked;
     const query = call('teacher_link', new URLSearchParams(new FormData(form)).toString());
     link.show(lessonAddress(query));
-    // The page's own address keeps the choices: reloaded, bookmarked or
-    // reopened, it starts from them.
-    history.replaceState(null, '', '?' + query + location.hash);
     clearTimeout(previewTimer);
     previewTimer = setTimeout(() => {
+      // The page's own address keeps the choices: reloaded, bookmarked or
+      // reopened, it starts from them. It is written once the typing
+      // pauses, as the preview is: a browser refuses (and throws at) more
+      // than 100 changes of the address in 10 seconds, which a long value
+      // typed fast makes.
+      history.replaceState(null, '', '?' + query + location.hash);
       const address = 'index.html' + (query ? '?' + query : '');
       if (preview.getAttribute('src') !== address)
         preview.setAttribute('src', address);
