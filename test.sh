@@ -26,30 +26,12 @@ timed "tests" ctest --test-dir build --output-on-failure -j2
 timed "soak" build/bench/bench_soak
 
 # The browser's lesson: built into dist/web, then driven in Chromium and
-# WebKit; its canvas is compared with the desktop's pictures. The two
-# engines run side by side, each with its own browser, server port and (for
-# WebKit) display; each engine's report is printed once both are done.
-web_tests() {
-  local engine pid rc=0
-  local -A pids
-  for engine in chromium webkit; do
-    local select="webkit"
-    [ "$engine" = webkit ] || select="not webkit"
-    LESSON_DESKTOP_PICTURES="$PWD/build/tests/web_desktop_pictures" \
-      /usr/bin/python3 -m pytest -q -p no:cacheprovider -k "$select" tests/web \
-      >"build/web-tests-$engine.log" 2>&1 &
-    pids[$engine]=$!
-  done
-  for engine in chromium webkit; do
-    pid=${pids[$engine]}
-    wait "$pid" || rc=1
-    echo "--- the browser's tests, $engine"
-    cat "build/web-tests-$engine.log"
-  done
-  return "$rc"
-}
+# WebKit; its canvas is compared with the desktop's pictures. The test files
+# run on two workers side by side, each file on one worker, with its own
+# browsers, server port and (for WebKit) display.
 timed "web build" build_web build-web dist/web
-timed "web tests" web_tests
+timed "web tests" env LESSON_DESKTOP_PICTURES="$PWD/build/tests/web_desktop_pictures" \
+  /usr/bin/python3 -m pytest -q -n 2 --dist loadfile -p no:cacheprovider tests/web
 timed "static checks" scripts/static-checks.sh build build-web
 
 build build-asan -DCMAKE_BUILD_TYPE=Debug -DLESSON_SANITIZE=ON

@@ -42,9 +42,10 @@ WEB_PACKAGES=(emscripten cmake ninja-build g++ python3 fonttools python3-brotli
 # driver, WebKitGTK's MiniBrowser with its driver on an Xvfb display, and
 # Selenium's Python client under pytest; zbar-tools' zbarimg reads the
 # teacher's page's code from a screenshot, a decoder independent of the
-# library that drew it.
+# library that drew it. pytest-xdist runs the test files on two workers side
+# by side, so that the two processors are both at work while a browser waits.
 WEB_TEST_PACKAGES=(chromium chromium-driver webkit2gtk-driver xvfb xauth python3-selenium
-  python3-pytest zbar-tools)
+  python3-pytest python3-pytest-xdist zbar-tools)
 
 # The browser's tests audit the page with axe-core, the accessibility engine
 # behind the browsers' own audits: no Debian package holds it, so it comes
